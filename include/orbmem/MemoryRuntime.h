@@ -1,0 +1,74 @@
+#pragma once
+// orb::MemoryRuntime: a complete renderer runtime kept in memory, for hosts and
+// tests that run the library without a GPU. It counts every allocation, array,
+// record and string it hands out and gets back (memoryStats), so a test can
+// assert that everything fetched was released.
+
+#include <zsg/platform/OrbRuntime.h>
+
+#include <cstdint>
+#include <memory>
+
+namespace orb {
+
+// Live counts: handed out and not yet given back. Strings live in the scene's
+// storage and go with the scene.
+struct MemoryStats {
+    std::int64_t allocations = 0;         // orb_malloc blocks (arrays excluded)
+    std::int64_t alignedAllocations = 0;  // orb_malloc_aligned blocks
+    std::int64_t arrays = 0;              // owning id arrays (Unique_array_helper::free)
+    std::int64_t records = 0;             // colour, colorway and settings records
+    std::int64_t strings = 0;             // orb_string_dup copies
+
+    bool operator==(const MemoryStats&) const = default;
+};
+
+// Process-wide, since the memory functions take no runtime.
+ORB_EXPORT MemoryStats memoryStats();
+
+class ORB_EXPORT MemoryRuntime : public orbRT_api {
+public:
+    MemoryRuntime();
+    ~MemoryRuntime() override;
+    MemoryRuntime(const MemoryRuntime&) = delete;
+    MemoryRuntime& operator=(const MemoryRuntime&) = delete;
+
+    orbScene* scene() override;
+    // A recursive lock: the library nests ScopedRTApiLock on one thread.
+    void lock() override;
+    void unlock() override;
+    void sceneChanged(int what) override;
+    void refreshRender(int what) override;
+
+    orb::Record* colorRecord(orb::ColorId id) override;
+    orb::Record* colorwayRecord(orb::ColorwayId id) override;
+    orb::Record* colorSettingsRecord() override;
+    bool commitColor(orb::Record* record) override;
+    bool commitColorway(orb::Record* record) override;
+    bool commitColorSettings(orb::Record* record) override;
+    void releaseColor(orb::Record* record) override;
+    void releaseColorway(orb::Record* record) override;
+    void releaseColorSettings(orb::Record* record) override;
+    orb::Record* copyRecord(const orb::Record* record, int flags) override;
+
+    bool setMaterialMetaData(orb::MaterialId id, const orb::MetaData& value) override;
+
+    void setLightLayerMembership(orb::LightLayerId layer, orb::Span<const orb::ObjectId> lights,
+                                 bool remove) override;
+    void assignItemsToLightLayer(orb::LightLayerId layer, orb::Span<const orb::ObjectId> items) override;
+    void setLightLayerFlags(orb::LightLayerId layer, std::uint32_t flags) override;
+
+    void* brushNodeRecord(orb::painter::orbBrush_node* node) override;
+    void brushNodeChanged(orb::painter::orbBrush_node* node) override;
+
+    // Observation for hosts and tests.
+    int lockDepth() const;            // current nesting of lock() on the runtime
+    int sceneChangedCount() const;    // sceneChanged calls so far
+    int renderRefreshCount() const;   // refreshRender calls so far
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace orb

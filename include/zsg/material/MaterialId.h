@@ -1,0 +1,18 @@
+#pragma once
+
+#include <zsg/Export.h>
+#include <zsg/platform/OrbTypes.h>
+
+namespace zsg {
+
+// The library's handle of a renderer material: a 32-bit id, nothing more.
+class MaterialId {
+public:
+    ZSG_EXPORT MaterialId(orb::MaterialId id = orb::InvalidId);
+    ZSG_EXPORT operator orb::MaterialId() const;
+
+private:
+    orb::MaterialId m_id;
+};
+
+} // namespace zsg

@@ -1,0 +1,36 @@
+#include "scenegraph/ZSceneGraph.h"
+
+#include <zsg/scenegraph/Event.h>
+
+namespace zsg {
+
+namespace {
+constexpr std::uint32_t ColorsSynced = 5006;
+constexpr std::uint32_t ColorwayActivated = 5007;
+} // namespace
+
+ZSceneGraph::ZSceneGraph(const SceneGraphPars& pars) : m_rtApi(pars.rtApi)
+{
+    m_eventQueue = std::make_unique<ZEventQueue>();
+}
+
+ZSceneGraph::~ZSceneGraph() = default;
+
+bool ZSceneGraph::handleNotification(const orb::SceneNotification& notification)
+{
+    switch (notification.code) {
+    case ColorsSynced:
+        if (m_eventQueue && notification.colors) {
+            for (std::uint64_t i = 0; i < notification.colorCount; ++i)
+                m_eventQueue->postEvent(new ColorSyncedEvent(notification.colors[i]));
+        }
+        return true;
+    case ColorwayActivated:
+        // The colour database refreshes the colorway once it is part of the graph.
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace zsg

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <zsg/scenegraph/ISceneGraph.h>
+#include <zsg/scenegraph/ZEventQueue.h>
+
+#include <memory>
+
+namespace zsg {
+
+// Components are members in creation order, so that both the destructor and
+// a constructor that throws halfway destroy them in reverse order.
+class ZSceneGraph final : public ISceneGraph {
+public:
+    explicit ZSceneGraph(const SceneGraphPars& pars);
+    ~ZSceneGraph() override;
+
+    bool handleNotification(const orb::SceneNotification& notification) override;
+
+    orbRT_api* rtApi() const override { return m_rtApi; }
+    IMaterialHandler* materialHandler() const override { return nullptr; }
+    IEventQueue* eventQueue() const override { return m_eventQueue.get(); }
+    ICMFManager* cmfManager() const override { return nullptr; }
+    IPainterManager* painterManager() const override { return nullptr; }
+    IColorDB* colorDB() const override { return nullptr; }
+    IColorController* colorController() const override { return nullptr; }
+    ILightLayerController* lightLayerController() const override { return nullptr; }
+
+private:
+    std::unique_ptr<ZEventQueue> m_eventQueue;
+    orbRT_api* m_rtApi = nullptr;
+};
+
+} // namespace zsg

@@ -1,0 +1,137 @@
+#include <zsg/scenegraph/Event.h>
+#include <zsg/scenegraph/IEventListener.h>
+#include <zsg/scenegraph/ZEventQueue.h>
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+using namespace zsg;
+
+namespace {
+
+struct Listener : IEventListener {
+    std::vector<EventType> received;
+    std::function<void(Event*)> onEvent;
+    void handleEvent(Event* event) override
+    {
+        received.push_back(event->type());
+        if (onEvent)
+            onEvent(event);
+    }
+};
+
+// Counts destructions, so a test sees the queue delete what it was given.
+struct CountedEvent : Event {
+    explicit CountedEvent(EventType type, int* deleted) : Event(type), m_deleted(deleted) {}
+    ~CountedEvent() override { ++*m_deleted; }
+    int* m_deleted;
+};
+
+} // namespace
+
+TEST(EventQueue, DeliversOnlyRegisteredTypesOncePerEvent)
+{
+    ZEventQueue queue;
+    Listener updatesAndSyncs, syncsTwice, removed;
+    queue.addListener(&updatesAndSyncs, EventType::ColorUpdated);
+    queue.addListener(&updatesAndSyncs, EventType::ColorSynced);
+    queue.addListener(&syncsTwice, EventType::ColorSynced);
+    queue.addListener(&syncsTwice, EventType::ColorSynced);
+    queue.addListener(&removed, EventType::ColorUpdated);
+    queue.addListener(&removed, EventType::ColorUpdated);
+    queue.addListener(&removed, EventType::ColorSynced);
+    queue.removeListener(&removed);
+    queue.removeListener(&removed);  // unknown by now: ignored
+
+    queue.postEvent(new ColorUpdatedEvent(1));
+    queue.postEvent(new ColorSyncedEvent(2));
+    queue.postEvent(new ColorwaySyncedEvent(3));
+
+    EXPECT_EQ(updatesAndSyncs.received, (std::vector{EventType::ColorUpdated, EventType::ColorSynced}));
+    EXPECT_EQ(syncsTwice.received, std::vector{EventType::ColorSynced});
+    EXPECT_TRUE(removed.received.empty());
+}
+
+TEST(EventQueue, DeletesEveryEventAfterDelivery)
+{
+    ZEventQueue queue;
+    Listener listener;
+    queue.addListener(&listener, EventType::ColorUpdated);
+    int deleted = 0;
+    queue.postEvent(new CountedEvent(EventType::ColorUpdated, &deleted));  // delivered
+    queue.postEvent(new CountedEvent(EventType::ColorSynced, &deleted));   // nobody listens
+    queue.postEvent(nullptr);
+    EXPECT_EQ(deleted, 2);
+    EXPECT_EQ(listener.received.size(), 1u);
+}
+
+TEST(EventQueue, NestedPostsAreDeliveredBeforeTheOuterDeliveryContinues)
+{
+    ZEventQueue queue;
+    std::vector<QString> log;
+    Listener first, second;
+    first.onEvent = [&](Event* e) {
+        log.push_back(QStringLiteral("first %1").arg(int(e->type())));
+        if (e->type() == EventType::ColorUpdated)
+            queue.postEvent(new ColorSyncedEvent(7));
+    };
+    second.onEvent = [&](Event* e) { log.push_back(QStringLiteral("second %1").arg(int(e->type()))); };
+    queue.addListener(&first, EventType::ColorUpdated);
+    queue.addListener(&first, EventType::ColorSynced);
+    queue.addListener(&second, EventType::ColorUpdated);
+
+    queue.postEvent(new ColorUpdatedEvent(1));
+
+    // The order of listeners is not defined; the nesting is.
+    ASSERT_EQ(log.size(), 3u);
+    auto firstAt = std::find(log.begin(), log.end(), "first 8") - log.begin();
+    EXPECT_EQ(log[firstAt + 1], "first 9");
+    EXPECT_NE(std::find(log.begin(), log.end(), "second 8"), log.end());
+}
+
+TEST(EventQueue, ListenerRemovingItselfDuringDeliveryIsSafe)
+{
+    ZEventQueue queue;
+    Listener a, b;
+    a.onEvent = [&](Event*) { queue.removeListener(&a); };
+    b.onEvent = [&](Event*) { queue.removeListener(&b); };
+    queue.addListener(&a, EventType::ColorUpdated);
+    queue.addListener(&b, EventType::ColorUpdated);
+    queue.postEvent(new ColorUpdatedEvent(1));
+    queue.postEvent(new ColorUpdatedEvent(2));
+    EXPECT_LE(a.received.size() + b.received.size(), 2u);
+    EXPECT_GE(a.received.size() + b.received.size(), 1u);
+}
+
+TEST(EventQueue, TypeStrings)
+{
+    const std::vector<std::pair<std::uint32_t, const char*>> table = {
+        {0, "MaterialUpdated"},   {1, "MaterialDescriptionChanged"}, {2, "ShaderNodeChanged"},
+        {3, "CMFSchemaChanged"},  {4, "PaintLayersUpdated"},         {5, "ViewportToolStarted"},
+        {6, "ColorCreated"},      {7, "ColorIdChangeEvent"},         {8, "ColorUpdated"},
+        {9, "ColorSynced"},       {10, "ColorwaySynced"},            {11, "ColorWayUpdated"},
+        {12, "Unknown event type"}, {13, "Unknown event type"},      {99, "Unknown event type"},
+    };
+    for (auto [value, text] : table)
+        EXPECT_STREQ(eventTypeString(static_cast<EventType>(value)), text) << value;
+}
+
+TEST(EventQueue, EventsCarryTheirTypeAndConsecutiveSequenceNumbers)
+{
+    ColorIdChangeEvent a(1, 2);
+    ShaderNodeChangedEvent b(MaterialId(3), 4);
+    LightLayerSyncedEvent c;
+    EXPECT_EQ(b.sequenceNumber(), a.sequenceNumber() + 1);
+    EXPECT_EQ(c.sequenceNumber(), b.sequenceNumber() + 1);
+    EXPECT_EQ(a.type(), EventType::ColorIdChanged);
+    EXPECT_EQ(std::pair(a.oldColorId(), a.newColorId()), std::pair(1u, 2u));
+    EXPECT_EQ(orb::MaterialId(b.materialId()), 3u);
+    EXPECT_EQ(b.shaderNodeId(), 4u);
+    EXPECT_EQ(c.type(), EventType::LightLayerSynced);
+    EXPECT_EQ(ColorEvent(5).type(), EventType::ColorCreated);
+}

@@ -1,0 +1,116 @@
+// Runs under ThreadSanitizer: plain (non-atomic) state written by tasks and read
+// after waitForIdle or the queue's destruction checks the queue's synchronisation.
+#include <zsg/platform/ZTask.h>
+#include <zsg/platform/ZTaskQueue.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+using namespace zsg;
+
+namespace {
+
+class FunctionTask : public ZTask
+{
+public:
+    FunctionTask(std::function<void()> f, std::atomic<int>* destroyed = nullptr)
+        : m_f(std::move(f)), m_destroyed(destroyed)
+    {
+    }
+    ~FunctionTask() override
+    {
+        if (m_destroyed)
+            ++*m_destroyed;
+    }
+    void run() override { m_f(); }
+
+private:
+    std::function<void()> m_f;
+    std::atomic<int>* m_destroyed;
+};
+
+ZTask* ownedTask(std::function<void()> f, std::atomic<int>* destroyed = nullptr)
+{
+    auto* task = new FunctionTask(std::move(f), destroyed);
+    task->setDeleteOnDone(true);
+    return task;
+}
+
+} // namespace
+
+TEST(TaskQueueTest, RunsInQueueOrderAndDeletesOnlyDeleteOnDoneTasks)
+{
+    constexpr int count = 2000;
+    std::vector<int> order;
+    std::atomic<int> destroyed = 0;
+    std::vector<std::unique_ptr<FunctionTask>> kept; // every third task stays ours
+    ZTaskQueue queue;
+    for (int i = 0; i < count; ++i) {
+        auto record = [&order, i] { order.push_back(i); };
+        if (i % 3 == 0) {
+            kept.push_back(std::make_unique<FunctionTask>(record, &destroyed));
+            queue.addBlockingRenderTask(kept.back().get());
+        } else {
+            queue.addBlockingRenderTask(ownedTask(record, &destroyed));
+        }
+    }
+    queue.addBlockingRenderTask(nullptr);
+    queue.waitForIdle();
+
+    ASSERT_EQ(order.size(), size_t(count));
+    for (int i = 0; i < count; ++i)
+        ASSERT_EQ(order[i], i);
+    EXPECT_EQ(destroyed, count - int(kept.size()));
+}
+
+TEST(TaskQueueTest, WaitForIdleWaitsForTheRunningTask)
+{
+    bool done = false;
+    ZTaskQueue queue;
+    queue.addBlockingRenderTask(ownedTask([&done] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        done = true;
+    }));
+    queue.waitForIdle();
+    EXPECT_TRUE(done);
+    queue.waitForIdle(); // idle already: returns at once
+}
+
+TEST(TaskQueueTest, TasksQueuedFromATaskRunAfterIt)
+{
+    std::vector<int> order;
+    ZTaskQueue queue;
+    queue.addBlockingRenderTask(ownedTask([&] {
+        queue.addBlockingRenderTask(ownedTask([&order] { order.push_back(3); }));
+        order.push_back(1);
+    }));
+    queue.addBlockingRenderTask(ownedTask([&order] { order.push_back(2); }));
+    queue.waitForIdle();
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+}
+
+TEST(TaskQueueTest, DestructionRunsAndDeletesWhatIsLeft)
+{
+    constexpr int count = 500;
+    int ran = 0;
+    std::atomic<int> destroyed = 0;
+    {
+        ZTaskQueue queue;
+        // Holds the render thread so the rest is still queued when the queue goes.
+        queue.addBlockingRenderTask(
+            ownedTask([] { std::this_thread::sleep_for(std::chrono::milliseconds(30)); }, &destroyed));
+        for (int i = 0; i < count; ++i)
+            queue.addBlockingRenderTask(ownedTask([&ran] { ++ran; }, &destroyed));
+        // Queued by a task while the queue is being destroyed: still runs.
+        queue.addBlockingRenderTask(ownedTask(
+            [&] { queue.addBlockingRenderTask(ownedTask([&ran] { ++ran; }, &destroyed)); }, &destroyed));
+    }
+    EXPECT_EQ(ran, count + 1);
+    EXPECT_EQ(destroyed, count + 3);
+}

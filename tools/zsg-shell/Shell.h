@@ -1,0 +1,74 @@
+#pragma once
+// The scene-graph shell: reads commands one per line, drives the library as a
+// user interface would, and prints every posted event and every result.
+// Subsystems contribute their commands through add*Commands(Shell&).
+
+#include <zsg/platform/ZTaskQueue.h>
+#include <zsg/platform/ZUndoStack.h>
+#include <zsg/scenegraph/IEventListener.h>
+#include <zsg/scenegraph/ISceneGraph.h>
+
+#include <orbmem/MemoryRuntime.h>
+
+#include <QMap>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class Shell : public zsg::IEventListener {
+public:
+    // A command gets its arguments (without the command word) and returns
+    // false after reporting an error with fail().
+    using Handler = std::function<bool(const QStringList& args)>;
+
+    explicit Shell(QTextStream& out);
+    ~Shell() override;
+
+    void addCommand(const QString& name, const QString& usage, const QString& help, Handler handler);
+
+    // Runs every line of `in`; returns the number of lines that failed.
+    int run(QTextStream& in);
+    bool runLine(const QString& line, int lineNumber);
+
+    void print(const QString& text);
+    bool fail(const QString& message);
+
+    // Splits a line into words; double quotes group words, backslash escapes.
+    static std::optional<QStringList> split(const QString& line);
+    // Parses an unsigned 32-bit number (decimal or 0x hex), reporting an error.
+    std::optional<std::uint32_t> toUInt(const QString& word);
+    bool expectArgs(const QStringList& args, int min, int max);
+
+    orb::MemoryRuntime& runtime() { return *m_runtime; }
+    zsg::ZUndoStack& undoStack() { return m_undoStack; }
+    zsg::ZTaskQueue& taskQueue() { return m_taskQueue; }
+    zsg::ISceneGraph* sceneGraph() const { return m_sceneGraph.get(); }
+    // The scene graph, or an error when none was created.
+    zsg::ISceneGraph* requireSceneGraph();
+    void createSceneGraph();
+    void destroySceneGraph();
+
+    void handleEvent(zsg::Event* event) override;
+
+private:
+    struct Command {
+        QString usage;
+        QString help;
+        Handler handler;
+    };
+    bool help(const QStringList& args);
+
+    QTextStream& m_out;
+    QMap<QString, Command> m_commands;
+    QString m_error;
+    // Declared so that the scene graph goes first and the host services last.
+    std::unique_ptr<orb::MemoryRuntime> m_runtime;
+    zsg::ZUndoStack m_undoStack;
+    zsg::ZTaskQueue m_taskQueue;
+    std::unique_ptr<zsg::ISceneGraph> m_sceneGraph;
+};
+
+void addSceneGraphCommands(Shell& shell);
