@@ -69,10 +69,10 @@ struct ZUndoStack::Private
 
     int count() const { return int(commands.size()); }
 
+    // Emits what changed since the last call. Only called with no macro open,
+    // which is what keeps the signals quiet inside macros.
     void publish(ZUndoStack* q)
     {
-        if (!macros.empty())
-            return;
         const State was = std::exchange(published, State{index, index == cleanIndex, q->canUndo(),
                                                           q->canRedo(), q->undoText(), q->redoText()});
         const State now = published; // a copy: slots may change the stack again

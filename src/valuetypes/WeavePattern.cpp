@@ -55,7 +55,10 @@ public:
     std::size_t count() const { return std::size_t(m_rec.warps) * std::size_t(m_rec.wefts); }
     std::int32_t* begin() const { return m_rec.cells; }
     std::int32_t* end() const { return m_rec.cells + count(); }
-    std::int32_t& at(int x, int y) const { return m_rec.cells[std::size_t(wrap(y, m_rec.wefts)) * m_rec.warps + wrap(x, m_rec.warps)]; }
+    std::int32_t& at(int x, int y) const
+    {
+        return m_rec.cells[std::size_t(wrap(y, m_rec.wefts)) * m_rec.warps + wrap(x, m_rec.warps)];
+    }
     const orb::WeavePattern& record() const { return m_rec; }
 
     static int wrap(int c, int n)
@@ -82,6 +85,8 @@ bool nearlyEqual(float a, float b)
     return std::abs(a - b) * 100000.0f <= std::min(std::abs(a), std::abs(b));
 }
 
+// The combine step and quantisers of the value hashes: floats drop their 12
+// lowest bits, so values that differ only there hash alike.
 std::uint64_t combine(std::uint64_t h, std::uint64_t v)
 {
     return h ^ (v + 0x9e3779b9u + (h << 6) + (h >> 2));
@@ -99,7 +104,8 @@ std::uint64_t intWord(std::int32_t i)
 
 // A JSON number read as an integer: fractions truncate as the JSON library's
 // own conversion does, but out-of-range values saturate instead of overflowing.
-// Other types go through the library, which raises its type error.
+// Other types take the library's conversion: booleans read as 0 or 1, the
+// rest raise its type error.
 int toInt(const json& value)
 {
     if (!value.is_number())
@@ -108,19 +114,13 @@ int toInt(const json& value)
     return d <= INT_MIN ? INT_MIN : d >= INT_MAX ? INT_MAX : int(d);
 }
 
-const json* member(const json& root, const char* key)
-{
-    const auto it = root.find(key);
-    return it == root.end() ? nullptr : &*it;
-}
-
 // The array under `key`, converted element by element; empty when absent.
 template <typename T, typename Convert>
 std::vector<T> readArray(const json& root, const char* key, Convert convert)
 {
     std::vector<T> out;
-    if (const json* array = member(root, key)) {
-        for (const json& element : array->get_ref<const json::array_t&>())
+    if (const auto it = root.find(key); it != root.end()) {
+        for (const json& element : it->get_ref<const json::array_t&>())
             out.push_back(convert(element));
     }
     return out;
@@ -273,7 +273,8 @@ std::uint64_t WeavePattern::hash() const
     std::uint64_t h = floatWord(warp.tension);
     for (float f : {weft.tension, warp.width, weft.width})
         h = combine(h, floatWord(f));
-    for (std::int32_t i : {std::int32_t(warp.kind), std::int32_t(weft.kind), b.grid.record().warps, b.grid.record().wefts})
+    const orb::WeavePattern& rec = b.grid.record();
+    for (std::int32_t i : {std::int32_t(warp.kind), std::int32_t(weft.kind), rec.warps, rec.wefts})
         h = combine(h, intWord(i));
     for (std::int32_t c : b.grid)
         h = combine(h, intWord(c));

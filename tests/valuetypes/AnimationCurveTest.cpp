@@ -1,0 +1,110 @@
+#include <zsg/valuetypes/AnimationCurve.h>
+
+#include <orbmem/MemoryRuntime.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+using namespace zsg;
+using orb::KeyType;
+
+namespace {
+
+// Every test gives back the key storage it took from orb_malloc.
+class AnimationCurveTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { EXPECT_EQ(orb::memoryStats().allocations, m_before); }
+
+    std::int64_t m_before = orb::memoryStats().allocations;
+};
+
+orb::AnimationKey key(float x, float y, KeyType type = KeyType::Unlocked)
+{
+    return {{x, y}, {x, y}, {x, y}, type};
+}
+
+} // namespace
+
+TEST_F(AnimationCurveTest, DefaultIsTheStraightLine)
+{
+    const AnimationCurve curve;
+    const orb::AnimationKey expected[] = {
+        {{0, 0}, {0, 0}, {0.33333334f, 0.33333334f}, KeyType::Unlocked},
+        {{1, 1}, {0.6666667f, 0.6666667f}, {1, 1}, KeyType::Unlocked},
+    };
+    EXPECT_TRUE(curve == AnimationCurve({expected[0], expected[1]}));
+    EXPECT_EQ(orb::memoryStats().allocations, m_before + 1);
+}
+
+TEST_F(AnimationCurveTest, BuiltFromPointsAndTypes)
+{
+    // In-handle, point, out-handle per key.
+    const orbVector2f points[] = {{0, 0}, {0, 0.1f}, {0.3f, 0.3f}, {0.7f, 0.7f}, {1, 1}, {1, 1.1f}};
+    const KeyType types[] = {KeyType::Linear, KeyType::StepHigh};
+    const AnimationCurve curve(points, types, 2);
+    ASSERT_EQ(curve.keys().size(), 2u);
+    const orb::AnimationKey& k = curve.keys()[1];
+    EXPECT_EQ(k.point.y, 1.0f);
+    EXPECT_EQ(k.inHandle.x, 0.7f);
+    EXPECT_EQ(k.outHandle.y, 1.1f);
+    EXPECT_EQ(k.type, KeyType::StepHigh);
+    EXPECT_EQ(curve.keys()[0].point.y, 0.1f);
+
+    EXPECT_TRUE(AnimationCurve(points, types, 0).keys().empty());
+    try {
+        AnimationCurve(points, types, -1);
+        FAIL() << "a negative count was accepted";
+    } catch (const std::length_error& e) {
+        EXPECT_STREQ(e.what(), "vector::reserve");
+    }
+}
+
+TEST_F(AnimationCurveTest, CopiesMovesAndEquality)
+{
+    AnimationCurve::Keys keys{key(0, 0), key(1, 1)};
+    const AnimationCurve moved(std::move(keys));
+    EXPECT_TRUE(keys.empty());
+    const AnimationCurve copy = moved;
+    EXPECT_NE(copy.keys().data(), moved.keys().data());
+    EXPECT_EQ(copy.keys().capacity(), 2u);
+
+    const AnimationCurve a{key(0, 0), key(1, 1)};
+    const std::pair<AnimationCurve, bool> cases[] = {
+        {AnimationCurve{key(0, 0), key(1, 1)}, true},
+        {AnimationCurve{key(0, 0)}, false},
+        {AnimationCurve{key(0, 0), key(1, 1, KeyType::Linear)}, false},
+        {AnimationCurve{key(0, 0), key(1, 1.0001f)}, false},
+        {AnimationCurve{key(0, -0.0f), key(1, 1)}, true},
+    };
+    for (const auto& [other, equal] : cases)
+        EXPECT_EQ(a == other, equal);
+
+    const AnimationCurve withNan{key(0, NAN)};
+    EXPECT_FALSE(withNan == withNan); // storing it again counts as a change
+}
+
+TEST_F(AnimationCurveTest, KeyTypeTextsAndLetters)
+{
+    const struct
+    {
+        int value;
+        const char* name;
+        char letter;
+    } cases[] = {
+        {0, "KeyType::Unlocked", 'U'}, {1, "KeyType::Straight", 'T'}, {2, "KeyType::StepLow", 's'},
+        {3, "KeyType::StepHigh", 'S'}, {4, "KeyType::Linear", 'L'},   {5, "Unrecognized keytype", '0'},
+        {-1, "Unrecognized keytype", '0'},
+    };
+    for (const auto& c : cases) {
+        EXPECT_STREQ(orb::keyTypeName(KeyType(c.value)), c.name);
+        EXPECT_EQ(orb::keyTypeLetter(KeyType(c.value)), c.letter);
+        if (c.value >= 0 && c.value <= 4) {
+            EXPECT_EQ(int(orb::keyTypeFromLetter(c.letter)), c.value);
+        }
+    }
+    EXPECT_EQ(orb::keyTypeFromLetter('l'), KeyType::Unlocked);
+    EXPECT_EQ(orb::keyTypeFromLetter('0'), KeyType::Unlocked);
+}

@@ -1,0 +1,141 @@
+#include <zsg/valuetypes/CoatingColor.h>
+#include <zsg/valuetypes/ColorGradient.h>
+#include <zsg/valuetypes/FilePath.h>
+#include <zsg/valuetypes/FloatArray.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace zsg;
+
+namespace {
+
+const orbColor_rgba Red{1, 0, 0, 1};
+const orbColor_rgba Blue{0, 0, 1, 1};
+
+QList<float> positions(const ColorGradient& g)
+{
+    QList<float> out;
+    for (const ColorGradientStop& s : g.stops())
+        out << s.position;
+    return out;
+}
+
+} // namespace
+
+TEST(ColorGradientTest, SortingIsStableByPosition)
+{
+    ColorGradient g;
+    for (float p : {0.5f, 0.2f, 0.8f})
+        g.addColorStop(Red, p, 0, 0);
+    g.addColorStop(Blue, 0.5f, 7, 0);
+    EXPECT_EQ(positions(g), (QList<float>{0.2f, 0.5f, 0.5f, 0.8f}));
+    EXPECT_EQ(g.stops()[1].color.r, 1.0f); // the earlier stop at 0.5 stays first
+    EXPECT_EQ(g.stops()[2].auxiliary1, 7.0f);
+
+    EXPECT_FALSE(g.addColorStopAt(4, Blue, 0.1f, 0, 0, true));
+    EXPECT_EQ(positions(g), (QList<float>{0.2f, 0.5f, 0.5f, 0.8f}));
+    EXPECT_TRUE(g.addColorStopAt(0, Blue, 0.9f, 0, 0, false));
+    EXPECT_EQ(positions(g), (QList<float>{0.9f, 0.5f, 0.5f, 0.8f}));
+    EXPECT_TRUE(g.addColorStopAt(1, Blue, 0.95f, 0, 0, true));
+    EXPECT_EQ(positions(g), (QList<float>{0.5f, 0.8f, 0.9f, 0.95f}));
+
+    g.resizeStops(6);
+    EXPECT_TRUE(g.stops()[5] == ColorGradientStop({0, 0, 0, 1}, 0, 0, 0));
+    g.resizeStops(1);
+    EXPECT_EQ(positions(g), QList<float>{0.5f});
+}
+
+TEST(ColorGradientTest, SharedStopsStayWithTheirOtherHolders)
+{
+    ColorGradient source;
+    source.addColorStop(Red, 0.1f, 0, 0);
+    source.addColorStop(Blue, 0.6f, 0, 0);
+    source.setFlag(true);
+
+    ColorGradient g;
+    g.reset(source);
+    EXPECT_TRUE(g == source);
+    g.addColorStopAt(0, Blue, 0.3f, 0, 0, true);
+    EXPECT_EQ(positions(source), (QList<float>{0.1f, 0.6f}));
+
+    ColorGradient copy = source;
+    const qsizetype capacity = source.stops().capacity();
+    source.clearStops();
+    EXPECT_TRUE(source.stops().isEmpty());
+    EXPECT_EQ(source.stops().capacity(), capacity);
+    EXPECT_EQ(positions(copy), (QList<float>{0.1f, 0.6f}));
+    copy.clearStops();
+    EXPECT_EQ(copy.stops().capacity(), capacity); // emptied in place
+}
+
+TEST(ColorGradientTest, Equality)
+{
+    ColorGradient a;
+    a.addColorStop(Red, 0.5f, 1, 2);
+    ColorGradient b = a;
+    EXPECT_TRUE(a == b);
+    b.setFlag(true);
+    EXPECT_FALSE(a == b);
+    b = a;
+    b.addColorStopAt(0, Red, 0.5f, 1, 2.5f, false);
+    EXPECT_FALSE(a == b);
+    a.addColorStopAt(0, Red, NAN, 1, 2, false);
+    b = a;
+    EXPECT_FALSE(a == b); // even when sharing one list
+}
+
+TEST(SmallValueTypesTest, CoatingColor)
+{
+    const CoatingColor standard;
+    EXPECT_TRUE(standard == CoatingColor());
+    EXPECT_EQ(standard.colors[2].b, -0.92f);
+    EXPECT_EQ(standard.flag, 0u);
+
+    const double first[] = {86.38, 63.44, 42.45}, second[] = {19.63, 19.63, 19.63}, third[] = {1.46, 0.77, -0.92};
+    CoatingColor fromDoubles(first, second, third);
+    EXPECT_TRUE(fromDoubles == standard);
+    fromDoubles.flag = 5;
+    EXPECT_TRUE(fromDoubles == standard);
+    fromDoubles.colors[1].g = 19.64f;
+    EXPECT_FALSE(fromDoubles == standard);
+
+    const CoatingColor withNan({NAN, 0, 0}, {}, {});
+    EXPECT_FALSE(withNan == withNan);
+}
+
+TEST(SmallValueTypesTest, FilePathUsesNativeSeparators)
+{
+#ifdef Q_OS_WIN
+    const QString expected = QStringLiteral("dir\\sub\\file.txt");
+#else
+    const QString expected = QStringLiteral("dir/sub/file.txt");
+#endif
+    EXPECT_EQ(FilePath(QStringLiteral("dir/sub/file.txt")).toString(), expected);
+    EXPECT_TRUE(FilePath().toString().isEmpty());
+    EXPECT_FALSE(FilePath(QStringLiteral("a")) == FilePath(QStringLiteral("b")));
+}
+
+TEST(SmallValueTypesTest, FloatArrayEquality)
+{
+    const FloatArray withNan({1.0f, NAN});
+    const FloatArray shared = withNan;
+    const struct
+    {
+        FloatArray a, b;
+        bool equal;
+    } cases[] = {
+        {withNan, shared, true}, // one storage
+        {withNan, FloatArray({1.0f, NAN}), false},
+        {FloatArray({0.0f}), FloatArray({-0.0f}), true},
+        {FloatArray({1.0f}), FloatArray({1.0f, 2.0f}), false},
+        {FloatArray(), FloatArray(QList<float>()), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.a == c.b, c.equal);
+
+    FloatArray changed = withNan;
+    changed.values()[0] = 2.0f;
+    EXPECT_EQ(withNan.values()[0], 1.0f);
+}

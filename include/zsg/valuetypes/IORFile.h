@@ -1,0 +1,19 @@
+#pragma once
+// Loader of tabulated index-of-refraction data.
+
+#include <zsg/Export.h>
+
+#include <string>
+
+namespace zsg {
+
+class FloatArray;
+
+// Reads the (wavelength in nm, n, k) samples of an IOR data file into `out`, three floats
+// per sample in file order. The extension picks the format, case-insensitively: "nk" and
+// "ior" are tables with a unit header, "csv" holds wavelength, n and k per line. Returns
+// false and leaves `out` alone when the file yields no sample. Problems with the content
+// are reported on std::cerr.
+ZSG_EXPORT bool loadIORFile(const std::string& path, FloatArray& out);
+
+} // namespace zsg

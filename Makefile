@@ -1,0 +1,64 @@
+# The two commands a newcomer needs: `make demo` and `make test`.
+# Both install what is missing (Debian 12 packages), configure and build.
+
+PACKAGES := cmake ninja-build g++ ccache qt6-base-dev nlohmann-json3-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build demo test bench asan tsan fuzz example clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	fi
+
+configure: deps
+	cmake --preset default
+
+build: configure
+	cmake --build --preset default
+
+demo: configure
+	cmake --build --preset default --target zsg-shell
+	build/default/tools/zsg-shell/zsg-shell examples/demo.zsg
+
+test: build
+	ctest --preset default
+
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	@for b in build/bench/bench/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done
+
+asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+tsan: deps
+	cmake --preset tsan
+	cmake --build --preset tsan --target zcore_task_tests
+	TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/zcore/zcore_task_tests
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	@for f in build/fuzz/fuzz/fuzz_*; do \
+	  echo "== $$f ($(FUZZ_SECONDS) s)"; mkdir -p build/fuzz/corpus/$$(basename $$f); \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -print_final_stats=1 build/fuzz/corpus/$$(basename $$f) || exit 1; \
+	done
+
+# Builds and runs the example host against the installed package only.
+example: build
+	cmake --install build/default --prefix build/install
+	cmake -S examples/host -B build/example -G Ninja -DCMAKE_PREFIX_PATH=$(CURDIR)/build/install
+	cmake --build build/example
+	build/example/zsg-example-host
+
+clean:
+	rm -rf build
