@@ -6,6 +6,7 @@
 #include <mutex>
 
 orbRT_api::~orbRT_api() = default;
+orbScene_api::~orbScene_api() = default;
 
 namespace orb {
 

@@ -89,15 +89,6 @@ TEST(ColorModels, OnlyTheXyzPathClamps)
     EXPECT_NEAR(back.b, 0.5f, 1e-3f);
 }
 
-TEST(ColorModels, RgbaCarriesAlphaAndIgnoresTheFourthComponent)
-{
-    const orbColor_rgba rgba = toRgba(ZColor(ZColor::RGB, 0.1f, 0.2f, 0.3f, 0.9f, 0.25f));
-    EXPECT_EQ(rgba.r, 0.1f);
-    EXPECT_EQ(rgba.g, 0.2f);
-    EXPECT_EQ(rgba.b, 0.3f);
-    EXPECT_EQ(rgba.a, 0.25f);
-}
-
 TEST(ColorModels, NearlyEqual)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();

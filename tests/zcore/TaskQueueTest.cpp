@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <future>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -72,11 +73,14 @@ TEST(TaskQueueTest, RunsInQueueOrderAndDeletesOnlyDeleteOnDoneTasks)
 TEST(TaskQueueTest, WaitForIdleWaitsForTheRunningTask)
 {
     bool done = false;
+    std::promise<void> started;
     ZTaskQueue queue;
-    queue.addBlockingRenderTask(ownedTask([&done] {
+    queue.addBlockingRenderTask(ownedTask([&] {
+        started.set_value();
         std::this_thread::sleep_for(std::chrono::milliseconds(30));
         done = true;
     }));
+    started.get_future().wait(); // the queue is empty now, but not idle
     queue.waitForIdle();
     EXPECT_TRUE(done);
     queue.waitForIdle(); // idle already: returns at once
@@ -85,12 +89,15 @@ TEST(TaskQueueTest, WaitForIdleWaitsForTheRunningTask)
 TEST(TaskQueueTest, TasksQueuedFromATaskRunAfterIt)
 {
     std::vector<int> order;
+    std::promise<void> secondQueued;
     ZTaskQueue queue;
     queue.addBlockingRenderTask(ownedTask([&] {
+        secondQueued.get_future().wait();
         queue.addBlockingRenderTask(ownedTask([&order] { order.push_back(3); }));
         order.push_back(1);
     }));
     queue.addBlockingRenderTask(ownedTask([&order] { order.push_back(2); }));
+    secondQueued.set_value();
     queue.waitForIdle();
     EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
 }

@@ -107,7 +107,25 @@ public:
     virtual void brushNodeChanged(orb::painter::orbBrush_node* node) = 0;
 };
 
-// Scene API: building colours, colorways and graph nodes.
+// Scene API: building colours, colorways and graph nodes. Begin an object,
+// set its attributes, end it. Ending a colour or colorway yields the scene's
+// own record of the new object (owned by the scene: not released by the
+// caller, valid until the next change of the scene), or null.
+class ORB_EXPORT orbScene_api {
+public:
+    virtual ~orbScene_api();
+
+    virtual void begin_color(orb::ColorId id) = 0;        // InvalidId: the renderer picks the id
+    virtual orb::Record* end_color() = 0;
+    virtual void begin_colorway(orb::ColorwayId id) = 0;  // InvalidId: the renderer picks the id
+    virtual orb::Record* end_colorway() = 0;
+    virtual void begin_node(const char* typeName, std::uint32_t id) = 0;
+    virtual void* end_node() = 0;                         // the node's handle, or null
+    // Sets an attribute of the object being built; `kind` is the renderer's
+    // type code of `value` (10: a NUL-terminated string).
+    virtual bool set_attribute(const char* name, int kind, const void* value) = 0;
+};
+
 ORB_EXPORT orbScene_api* orb_get_scene_api(orbScene* scene);
 
 // Colours.

@@ -1,0 +1,28 @@
+#pragma once
+// A choice among named integer values, as an enumeration parameter holds it.
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+namespace zsg {
+
+struct Enumerable
+{
+    struct Item
+    {
+        std::int32_t value = 0;
+        QString name;
+        bool operator==(const Item& other) const = default;
+    };
+
+    // The choices, in display order.
+    QList<Item> items;
+    std::int32_t current = 0;
+
+    // The choices alone: a new `current` over the same items is not a new value.
+    bool operator==(const Enumerable& other) const { return items == other.items; }
+};
+
+} // namespace zsg
