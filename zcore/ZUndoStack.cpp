@@ -225,7 +225,7 @@ int ZUndoStack::undoLimit() const
 
 bool ZUndoStack::canUndo() const
 {
-    return d->index > 0;
+    return d->macros.empty() && d->index > 0;
 }
 
 bool ZUndoStack::canRedo() const
