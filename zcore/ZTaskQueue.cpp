@@ -76,7 +76,7 @@ void ZTaskQueue::addBlockingRenderTask(ZTask* task)
 void ZTaskQueue::waitForIdle()
 {
     std::unique_lock lock(d->mutex);
-    d->idle.wait(lock, [this] { return d->tasks.empty(); });
+    d->idle.wait(lock, [this] { return d->tasks.empty() && !d->running; });
 }
 
 } // namespace zsg
