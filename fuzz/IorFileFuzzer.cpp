@@ -1,8 +1,9 @@
 // Feeds arbitrary bytes to the IOR loader in both formats, and checks the line matcher
-// against std::regex on every short line of the input.
+// against std::regex on the first short lines of the input.
 #include "valuetypes/IorMatcher.h"
 #include "valuetypes/IorReader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
@@ -60,11 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (readIor(in, format).size() % 3 != 0)
             std::abort();
     }
-    // std::regex recurses per character: keep its lines short.
-    for (std::size_t begin = 0; begin <= bytes.size();) {
+    // std::regex is slow and recurses per character: a few short lines are enough.
+    int checked = 0;
+    for (std::size_t begin = 0; begin <= bytes.size() && checked < 8;) {
         const std::size_t end = std::min(bytes.find('\n', begin), bytes.size());
-        if (end - begin <= 64)
+        if (end - begin <= 64) {
             compareWithRegex(bytes.substr(begin, end - begin));
+            ++checked;
+        }
         begin = end + 1;
     }
     return 0;

@@ -6,18 +6,17 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 std::atomic<std::int64_t> g_allocations{0};
 std::atomic<std::int64_t> g_aligned{0};
-std::atomic<std::int64_t> g_strings{0};
 } // namespace
 
 namespace orb {
-// Shared with the runtime, which hands out arrays and records.
+// Shared with the scene, which hands out arrays and records and keeps strings.
 std::atomic<std::int64_t> g_arrays{0};
 std::atomic<std::int64_t> g_records{0};
+std::atomic<std::int64_t> g_strings{0};
 
 MemoryStats memoryStats()
 {
@@ -77,19 +76,4 @@ char* orb_string_dup(orbScene* scene, const char* text)
     if (!scene || !text)
         return nullptr;
     return scene->storeString(text);
-}
-
-orbScene::~orbScene()
-{
-    g_strings -= static_cast<std::int64_t>(m_strings.size());
-}
-
-char* orbScene::storeString(const char* text)
-{
-    std::size_t n = std::strlen(text) + 1;
-    auto copy = std::make_unique<char[]>(n);
-    std::memcpy(copy.get(), text, n);
-    m_strings.push_back(std::move(copy));
-    ++g_strings;
-    return m_strings.back().get();
 }

@@ -171,26 +171,26 @@ bool PointerVariant<T>::copyTo(Variant* target) const
     return target->setp(m_pointee);
 }
 
-template class ZSG_EXPORT ValueVariant<bool>;
-template class ZSG_EXPORT ValueVariant<std::int32_t>;
+template class ValueVariant<bool>;
+template class ValueVariant<std::int32_t>;
 template class ValueVariant<QList<std::int32_t>>;
-template class ZSG_EXPORT ValueVariant<float>;
+template class ValueVariant<float>;
 template class ValueVariant<orbVector2f>;
 template class ValueVariant<orbVectorf>;
-template class ZSG_EXPORT ValueVariant<double>;
+template class ValueVariant<double>;
 template class ValueVariant<orbVector>;
-template class ZSG_EXPORT ValueVariant<QString>;
+template class ValueVariant<QString>;
 template class ValueVariant<QList<QString>>;
-template class ZSG_EXPORT ValueVariant<FilePath>;
+template class ValueVariant<FilePath>;
 template class ValueVariant<orbMatrix>;
-template class ZSG_EXPORT ValueVariant<ZColorExt>;
-template class ZSG_EXPORT ValueVariant<ZColorExtAlpha>;
-template class ZSG_EXPORT ValueVariant<FloatArray>;
-template class ZSG_EXPORT ValueVariant<ColorGradient>;
-template class ZSG_EXPORT ValueVariant<AnimationCurve>;
-template class ZSG_EXPORT ValueVariant<CoatingColor>;
-template class ZSG_EXPORT ValueVariant<WeavePattern>;
-template class ZSG_EXPORT ValueVariant<Enumerable>;
+template class ValueVariant<ZColorExt>;
+template class ValueVariant<ZColorExtAlpha>;
+template class ValueVariant<FloatArray>;
+template class ValueVariant<ColorGradient>;
+template class ValueVariant<AnimationCurve>;
+template class ValueVariant<CoatingColor>;
+template class ValueVariant<WeavePattern>;
+template class ValueVariant<Enumerable>;
 
 template class PointerVariant<std::int32_t>;
 template class PointerVariant<float>;

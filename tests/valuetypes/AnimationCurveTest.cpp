@@ -88,23 +88,14 @@ TEST_F(AnimationCurveTest, CopiesMovesAndEquality)
 
 TEST_F(AnimationCurveTest, KeyTypeTextsAndLetters)
 {
-    const struct
-    {
-        int value;
-        const char* name;
-        char letter;
-    } cases[] = {
-        {0, "KeyType::Unlocked", 'U'}, {1, "KeyType::Straight", 'T'}, {2, "KeyType::StepLow", 's'},
-        {3, "KeyType::StepHigh", 'S'}, {4, "KeyType::Linear", 'L'},   {5, "Unrecognized keytype", '0'},
-        {-1, "Unrecognized keytype", '0'},
-    };
-    for (const auto& c : cases) {
-        EXPECT_STREQ(orb::keyTypeName(KeyType(c.value)), c.name);
-        EXPECT_EQ(orb::keyTypeLetter(KeyType(c.value)), c.letter);
-        if (c.value >= 0 && c.value <= 4) {
-            EXPECT_EQ(int(orb::keyTypeFromLetter(c.letter)), c.value);
-        }
+    const char* names[] = {"KeyType::Unlocked", "KeyType::Straight", "KeyType::StepLow", "KeyType::StepHigh",
+                           "KeyType::Linear", "Unrecognized keytype"};
+    for (int value = -1; value <= 5; ++value) {
+        const KeyType type = KeyType(value);
+        const bool known = value >= 0 && value <= 4;
+        EXPECT_STREQ(orb::keyTypeName(type), names[known ? value : 5]);
+        EXPECT_EQ(orb::keyTypeLetter(type), known ? "UTsSL"[value] : '0');
+        EXPECT_EQ(orb::keyTypeFromLetter(orb::keyTypeLetter(type)), known ? type : KeyType::Unlocked);
     }
     EXPECT_EQ(orb::keyTypeFromLetter('l'), KeyType::Unlocked);
-    EXPECT_EQ(orb::keyTypeFromLetter('0'), KeyType::Unlocked);
 }

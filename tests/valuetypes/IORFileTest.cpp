@@ -136,8 +136,8 @@ TEST_F(IorFileTest, ExtensionPicksFormat)
 TEST_F(IorFileTest, HostileInputKeepsTheRules)
 {
     // Lines that outgrow the read buffer: digits are kept and read, garbage is dropped.
-    const Loaded big = loadText("big.nk", "4 400.0 700.0 1\n" + std::string(300000, ' ') + "1.5 0.1\n" +
-                                              std::string(300000, 'x') + "\n" + std::string(1 << 20, '7') + "\n");
+    const Loaded big = loadText("big.nk", "4 400.0 700.0 1\n" + std::string(300000, 'x') + "\n" +
+                                              std::string(300000, ' ') + "1.5 0.1\n" + std::string(1 << 20, '7') + "\n");
     ASSERT_TRUE(big.ok);
     EXPECT_EQ(big.values.mid(0, 3), (QList<float>{400, 1.5f, 0.1f}));
     EXPECT_EQ(big.values.mid(3), (QList<float>{700, INFINITY, 0}));
@@ -165,7 +165,7 @@ TEST(IorMatcherTest, SameAsStdRegexOnGeneratedLines)
     std::mt19937 random(20240601);
     IorMatcher matcher;
     int matched[3] = {};
-    for (int n = 0; n < 40000; ++n) {
+    for (int n = 0; n < 24000; ++n) {
         std::string line;
         for (int length = random() % 14; length > 0; --length) {
             if (n % 2)
@@ -186,7 +186,7 @@ TEST(IorMatcherTest, SameAsStdRegexOnGeneratedLines)
         }
     }
     for (int count : matched)
-        EXPECT_GT(count, 1000); // every pattern was exercised on matches, not only on failures
+        EXPECT_GT(count, 500); // every pattern was exercised on matches, not only on failures
 }
 
 TEST(IorMatcherTest, HostileLinesStayLinear)

@@ -1,0 +1,174 @@
+#include <zsg/cmf/ZCMFSchema.h>
+
+#include <gtest/gtest.h>
+
+#include <QTextStream>
+
+using namespace zsg;
+
+namespace {
+
+CMFSchemaLoadResult load(const QByteArray& text)
+{
+    QTextStream stream(text);
+    return ZCMFSchema::load(stream);
+}
+
+QByteArray saved(const ZCMFSchema& schema)
+{
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes);
+        schema.save(stream);
+    }
+    return bytes;
+}
+
+// A file around the given attribute objects.
+QByteArray file(const char* attributes, const char* rest = R"("version": 1, "schemaName": "S")")
+{
+    return QByteArray(R"({"attributes": [)") + attributes + "], " + rest + "}";
+}
+
+const char* const kA = R"({"name": "A", "kind": 0, "visible": true})";
+const QString kInvalidKind = QStringLiteral(
+    "Material Information Schema \"S\" includes properties with invalid types, properties will be hidden.");
+
+struct LoadCase {
+    const char* what;
+    QByteArray text;
+    QString message; // empty: the load succeeds
+    std::vector<CMFAttribute> attributes = {};
+    QStringList warnings = {};
+};
+
+} // namespace
+
+TEST(CMFSchemaTest, LoadChecksInOrder)
+{
+    const QString version = "File format version is too old or unknown";
+    const QString attributes = "Schema attributes are incorrectly formatted";
+    const QString noName = "Schema has no saved name";
+    const QString badName = "The display name of an attribute is absent or is not a string.";
+    const QString badKind = "The kind of an attribute is absent or is not encoded as a number.";
+    const QString badVisible = "The visibility of an attribute is absent or is not a boolean.";
+    const CMFAttribute a{"A", true, CMFAttributeKind::Text, {}};
+
+    const LoadCase cases[] = {
+        {"plain", file(kA), {}, {a}},
+        {"prefix before the object", "// notes\n" + file(kA), {}, {a}},
+        {"byte-order mark", "\xEF\xBB\xBF" + file(kA), {}, {a}},
+        {"empty", "", "File does not contain a valid json. Error: illegal value"},
+        {"no brace", "version 1", "File does not contain a valid json. Error: illegal value"},
+        {"root array", "[" + file(kA) + "]", "File does not contain a valid json. Error: garbage at the end of the document"},
+        {"version 1.0", file(kA, R"("version": 1.0, "schemaName": "S")"), {}, {a}},
+        {"version as text", file(kA, R"("version": "1", "schemaName": "S")"), version},
+        {"version 2", file(kA, R"("version": 2, "schemaName": "S")"), version},
+        {"version 1.5", file(kA, R"("version": 1.5, "schemaName": "S")"), version},
+        {"no version", file(kA, R"("schemaName": "S")"), version},
+        {"version checked first", R"({"attributes": [], "version": 0})", version},
+        {"no attributes", R"({"version": 1, "schemaName": "S"})", attributes},
+        {"attributes not an array", R"({"version": 1, "schemaName": "S", "attributes": {}})", attributes},
+        {"empty attributes", file(""), attributes},
+        {"attribute a number", file("1"), attributes},
+        {"attribute a string after a good one", file(R"({"name": "A", "kind": 0, "visible": true}, "B")"), attributes},
+        {"no schema name", file(kA, R"("version": 1)"), noName},
+        {"numeric schema name", file(kA, R"("version": 1, "schemaName": 3)"), noName},
+        {"empty schema name", file(kA, R"("version": 1, "schemaName": "")"), {}, {a}},
+        {"no attribute name", file(R"({"kind": 0, "visible": true})"), badName},
+        {"numeric attribute name", file(R"({"name": 1, "kind": 0, "visible": true})"), badName},
+        {"'|' removed before the duplicate check",
+         file(R"({"name": "A|B", "kind": 0, "visible": true}, {"name": "AB", "kind": 0, "visible": true})"),
+         "Two attributes have identical names: AB."},
+        {"case-sensitive names",
+         file(R"({"name": "Vendor", "kind": 0, "visible": true}, {"name": "vendor", "kind": 1, "visible": false})"),
+         {},
+         {{"Vendor", true, CMFAttributeKind::Text, {}}, {"vendor", false, CMFAttributeKind::Image, {}}}},
+        {"no kind", file(R"({"name": "A", "visible": true})"), badKind},
+        {"kind as text", file(R"({"name": "A", "kind": "0", "visible": true})"), badKind},
+        {"kinds 7, -3 and fractions kept", // a kind that is no whole 32-bit number reads as 0
+         file(R"({"name": "A", "kind": 7, "visible": true}, {"name": "B", "kind": -3, "visible": false},
+                 {"name": "C", "kind": 8.5, "visible": true}, {"name": "D", "kind": 1e10, "visible": true})"),
+         {},
+         {{"A", true, CMFAttributeKind(7), {}},
+          {"B", false, CMFAttributeKind(-3), {}},
+          {"C", true, CMFAttributeKind::Text, {}},
+          {"D", true, CMFAttributeKind::Text, {}}}},
+        {"unknown kinds dropped before visible is read",
+         file(R"({"name": "X", "kind": 8}, {"name": "A", "kind": 0, "visible": true}, {"name": "X", "kind": 9})"),
+         {},
+         {a},
+         {kInvalidKind, kInvalidKind}},
+        {"a dropped name does not count", file(R"({"name": "A", "kind": 8}, {"name": "A", "kind": 0, "visible": true})"),
+         {}, {a}, {kInvalidKind}},
+        {"an accepted name counts for a later unknown kind", file(R"({"name": "A", "kind": 0, "visible": true}, {"name": "A", "kind": 8})"),
+         "Two attributes have identical names: A."},
+        {"no visible", file(R"({"name": "A", "kind": 0})"), badVisible},
+        {"visible 1", file(R"({"name": "A", "kind": 0, "visible": 1})"), badVisible},
+        {"warnings kept on failure", file(R"({"name": "X", "kind": 8}, {"name": "A", "kind": 0})"), badVisible, {},
+         {kInvalidKind}},
+    };
+    for (const LoadCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CMFSchemaLoadResult result = load(c.text);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(result.warnings, c.warnings);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(result.status, CMFLoadStatus::Ok);
+            ASSERT_TRUE(result.schema);
+            EXPECT_EQ(result.schema->attributes, c.attributes);
+        } else {
+            EXPECT_EQ(result.status, CMFLoadStatus::Failed);
+            EXPECT_FALSE(result.schema);
+        }
+    }
+}
+
+TEST(CMFSchemaTest, SavedText)
+{
+    ZCMFSchema schema;
+    schema.name = "Demo \"1\"";
+    schema.attributes = {{"Name", true, CMFAttributeKind::Text, "not saved"},
+                         {"Reference Image", false, CMFAttributeKind::Image, {}}};
+    EXPECT_EQ(saved(schema), R"({
+    "attributes": [
+        {
+            "kind": 0,
+            "name": "Name",
+            "visible": true
+        },
+        {
+            "kind": 1,
+            "name": "Reference Image",
+            "visible": false
+        }
+    ],
+    "schemaName": "Demo \"1\"",
+    "version": 1
+}
+)");
+}
+
+TEST(CMFSchemaTest, RoundTrip)
+{
+    ZCMFSchema schema;
+    schema.name = QString::fromUtf8("Schéma \\ \"x\" \t 💡");
+    schema.attributes = {{"Référence", false, CMFAttributeKind(7), {}},
+                         {"a\"b\\c\n", true, CMFAttributeKind(-1), {}},
+                         {"", true, CMFAttributeKind::Image, {}}};
+    const CMFSchemaLoadResult result = load(saved(schema));
+    ASSERT_EQ(result.status, CMFLoadStatus::Ok) << result.message.toStdString();
+    EXPECT_EQ(*result.schema, schema);
+    EXPECT_TRUE(result.warnings.isEmpty());
+}
+
+TEST(CMFSchemaTest, HasAttributeWithName)
+{
+    ZCMFSchema schema;
+    schema.attributes = {{"Name", true, CMFAttributeKind::Text, {}}, {"Notes", true, CMFAttributeKind::Text, {}}};
+    EXPECT_FALSE(schema.hasAttributeWithName("Notes", 1));
+    EXPECT_TRUE(schema.hasAttributeWithName("Notes", 0));
+    EXPECT_TRUE(schema.hasAttributeWithName("Notes", -1));
+    EXPECT_FALSE(schema.hasAttributeWithName("notes", -1));
+    EXPECT_FALSE(schema.hasAttributeWithName("Note", -1));
+}

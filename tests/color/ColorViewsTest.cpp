@@ -1,0 +1,280 @@
+#include "ColorTestSupport.h"
+
+#include <zsg/color/ZColorExtEdit.h>
+#include <zsg/color/ZColorSettingsEdit.h>
+#include <zsg/color/ZColorwayEdit.h>
+
+#include <orbmem/MemoryRuntime.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace zsg;
+using zsg::test::toVector;
+using Ids = std::vector<orb::ColorId>;
+
+namespace {
+
+constexpr orb::ColorId None = orb::InvalidId;
+
+class ColorViews : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        runtime.reset();
+        EXPECT_EQ(orb::memoryStats(), start);
+    }
+
+    std::unique_ptr<ZColorExtEdit> colorView(orb::ColorId id)
+    {
+        return std::make_unique<ZColorExtEdit>(runtime.get(), runtime->colorRecord(id));
+    }
+    // A multi colour view with sub colours 1, 2, 3 (ids need not exist), 1 active, clean.
+    std::unique_ptr<ZColorExtEdit> multiView()
+    {
+        auto view = colorView(test::addColor(*runtime, "Multi")->id);
+        view->setFlag(IColorExtEdit::MultiColorFlag);
+        const Ids subs{1, 2, 3};
+        view->setSubColors({subs.data(), subs.size()});
+        view->clearDirty();
+        return view;
+    }
+
+    const orb::MemoryStats start = orb::memoryStats();
+    std::unique_ptr<orb::MemoryRuntime> runtime = std::make_unique<orb::MemoryRuntime>();
+};
+
+TEST_F(ColorViews, MissingFieldsReadDefaultsAndIgnoreWrites)
+{
+    orb::FieldEntry color{"color", {}};
+    orb::Record noFields;
+    noFields.kind = orb::ColorRecord;
+    orb::Record wrongKind;  // a colorway record with a "color" field: not taken
+    wrongKind.kind = orb::ColorwayRecord;
+    wrongKind.fields = &color;
+    wrongKind.fieldCount = 1;
+
+    for (orb::Record* record : {&noFields, &wrongKind}) {
+        ZColorExtEdit view(runtime.get(), record);
+        const Ids ids{1, 2};
+        view.setColor({1, 1, 1, 1});
+        view.setDisplayName("Red");
+        view.setFlag(IColorExtEdit::MultiColorFlag);
+        view.setSubColors({ids.data(), ids.size()});
+        view.insertSubColors({ids.data(), ids.size()}, 0);
+        view.setActiveSub(1);
+        EXPECT_FALSE(view.removeSubColors({ids.data(), 1}));
+
+        EXPECT_EQ(view.id(), None);
+        EXPECT_EQ(view.displayName(), "");
+        const orbColor_rgba c = view.color();
+        EXPECT_TRUE(c.r == 0 && c.g == 0 && c.b == 0 && c.a == 1);
+        EXPECT_FALSE(view.hasFlag(~0u));
+        EXPECT_TRUE(view.subColors().empty());
+        EXPECT_EQ(view.activeSub(), None);
+        EXPECT_EQ(view.indexOfSubColor(1), None);
+        EXPECT_EQ(view.changeCount(), 0u);
+        EXPECT_FALSE(view.isDirty());
+        EXPECT_FALSE(view.commit(true));
+        EXPECT_EQ(view.copy(7), nullptr);
+    }
+    ZColorwayEdit colorway(runtime.get(), &noFields);  // a colour record: not taken
+    EXPECT_EQ(colorway.id(), None);
+    EXPECT_TRUE(colorway.multiColors().empty());
+    EXPECT_FALSE(colorway.commit(true));
+}
+
+TEST_F(ColorViews, ChangeCounterCountsEffectiveChangesOnly)
+{
+    struct Case {
+        const char* what;
+        std::function<void(ZColorExtEdit&)> edit;
+        std::uint32_t changes;
+        orb::ColorId activeAfter;
+    };
+    const Case cases[] = {
+        {"same name twice", [](auto& v) { v.setDisplayName("Red"); v.setDisplayName("Red"); }, 1, 1},
+        {"name it already has", [](auto& v) { v.setDisplayName("Multi"); }, 0, 1},
+        {"colour", [](auto& v) { v.setColor({0.5f, 0, 0, 1}); }, 1, 1},
+        {"colour it already has", [](auto& v) { v.setColor({0, 0, 0, 1}); }, 0, 1},
+        {"flag already set", [](auto& v) { v.setFlag(IColorExtEdit::MultiColorFlag | 4); }, 0, 1},
+        {"flag not set", [](auto& v) { v.setFlag(4); }, 1, 1},
+        {"clear flag not set", [](auto& v) { v.clearFlag(4); }, 0, 1},
+        {"replace the active sub colour", [](auto& v) { v.replaceSubColor(1, 9); }, 2, 9},
+        {"replace another sub colour", [](auto& v) { v.replaceSubColor(2, 9); }, 1, 1},
+        {"replace by a listed sub colour", [](auto& v) { v.replaceSubColor(1, 2); }, 0, 1},
+        {"replace an unlisted one", [](auto& v) { v.replaceSubColor(8, 9); }, 0, 1},
+        {"replace by none", [](auto& v) { v.replaceSubColor(1, None); }, 0, 1},
+        {"same sub colours", [](auto& v) { const Ids s{1, 2, 3}; v.setSubColors({s.data(), s.size()}); }, 0, 1},
+        {"active sub colour", [](auto& v) { v.setActiveSub(3); v.setActiveSub(3); }, 1, 3},
+        {"mark dirty", [](auto& v) { v.markDirty(); }, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto view = multiView();
+        const std::uint32_t before = view->changeCount();
+        c.edit(*view);
+        EXPECT_EQ(view->changeCount() - before, c.changes);
+        EXPECT_EQ(view->isDirty(), c.changes > 0);
+        EXPECT_EQ(view->activeSub(), c.activeAfter);
+    }
+    auto plain = colorView(test::addColor(*runtime, "Plain")->id);
+    const Ids subs{1, 2};
+    plain->setSubColors({subs.data(), subs.size()});
+    const std::uint32_t before = plain->changeCount();
+    plain->replaceSubColor(1, 9);  // sub colours of a plain colour are not its own
+    EXPECT_EQ(plain->changeCount(), before);
+    EXPECT_FALSE(plain->hasSubColor(1));
+    EXPECT_EQ(plain->indexOfSubColor(1), None);
+}
+
+TEST_F(ColorViews, SubColorListEdits)
+{
+    struct Case {
+        const char* what;
+        std::function<bool(ZColorExtEdit&)> edit;  // the result of removeSubColors, else true
+        Ids list;
+        orb::ColorId active;
+        bool result = true;
+    };
+    auto insert = [](Ids ids, int position) {
+        return [=](ZColorExtEdit& v) { v.insertSubColors({ids.data(), ids.size()}, position); return true; };
+    };
+    auto remove = [](Ids ids) { return [=](ZColorExtEdit& v) { return v.removeSubColors({ids.data(), ids.size()}); }; };
+    auto set = [](Ids ids) {
+        return [=](ZColorExtEdit& v) { v.setSubColors({ids.data(), ids.size()}); return true; };
+    };
+    // Every view starts as [1, 2, 3] with 1 active.
+    const Case cases[] = {
+        {"insert a listed id at the front", insert({2}, 0), {2, 1, 3}, 1},
+        {"insert a new id inside", insert({4}, 1), {1, 4, 2, 3}, 1},
+        {"move an id from before the position", insert({1}, 2), {2, 1, 3}, 1},
+        {"append for a negative position", insert({4, 5}, -1), {1, 2, 3, 4, 5}, 1},
+        {"append past the end", insert({4}, 3), {1, 2, 3, 4}, 1},
+        {"remove the active one", remove({1}), {2, 3}, 2},
+        {"remove another", remove({3, 7}), {1, 2}, 1},
+        {"remove every one", remove({1, 2, 3}), {1, 2, 3}, 1, false},
+        {"remove none", remove({7}), {1, 2, 3}, 1, false},
+        {"set keeping the active one", set({3, 1}), {3, 1}, 1},
+        {"set without the active one", set({3, 4}), {3, 4}, 3},
+        {"set empty", set({}), {}, None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto view = multiView();
+        EXPECT_EQ(c.edit(*view), c.result);
+        EXPECT_EQ(toVector(view->subColors()), c.list);
+        EXPECT_EQ(view->activeSub(), c.active);
+    }
+}
+
+TEST_F(ColorViews, CommitAndCopy)
+{
+    const orb::ColorId id = test::addColor(*runtime, "Red")->id;
+    const orb::ColorId target = test::addColor(*runtime)->id;
+    auto view = colorView(id);
+    EXPECT_FALSE(view->commit(false));
+    EXPECT_TRUE(view->commit(true));
+
+    view->setColor({1, 0, 0, 1});
+    EXPECT_TRUE(view->commit(false));
+    EXPECT_FALSE(view->isDirty());
+    EXPECT_EQ(view->changeCount(), 1u);  // commit does not reset it
+    EXPECT_EQ(colorView(id)->color().r, 1.0f);
+
+    // A copy under another id is a clone waiting for its commit.
+    auto copy = view->copy(target);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->id(), target);
+    EXPECT_TRUE(copy->isDirty());
+    EXPECT_EQ(copy->changeCount(), 1u);
+    EXPECT_EQ(colorView(target)->displayName(), "");
+    EXPECT_TRUE(copy->commit(false));
+    auto stored = colorView(target);
+    EXPECT_EQ(stored->displayName(), "Red");
+    EXPECT_EQ(stored->color().r, 1.0f);
+    EXPECT_EQ(view->id(), id);
+}
+
+TEST_F(ColorViews, ColorwayRecordsAreMadeConsistent)
+{
+    struct Case {
+        const char* what;
+        std::initializer_list<std::uint32_t> multis, subs;
+        Ids expectedMultis, expectedSubs;
+        bool dirty;
+    };
+    const Case cases[] = {
+        {"consistent", {1, 2}, {10, 20}, {1, 2}, {10, 20}, false},
+        {"more multi colours", {1, 2, 3}, {10, 20}, {1, 2}, {10, 20}, true},
+        {"more sub colours", {1}, {10, 20}, {1}, {10}, true},
+        {"repeated multi colour", {5, 3, 5}, {50, 30, 51}, {3, 5}, {30, 50}, true},
+    };
+    const orb::ColorwayId id = test::addColorway(*runtime)->id;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        orb::Record* record = runtime->colorwayRecord(id);
+        test::writeList(record, "multi_colors", c.multis);
+        test::writeList(record, "active_sub_indices", c.subs);
+        ZColorwayEdit view(runtime.get(), record);
+        EXPECT_EQ(toVector(view.multiColors()), c.expectedMultis);
+        EXPECT_EQ(toVector(view.activeSubs()), c.expectedSubs);
+        EXPECT_EQ(view.isDirty(), c.dirty);
+    }
+}
+
+TEST_F(ColorViews, ColorwayEdits)
+{
+    const orb::ColorwayId id = test::addColorway(*runtime)->id;
+    ZColorwayEdit view(runtime.get(), runtime->colorwayRecord(id));
+    const std::vector<MultiColorPair> pairs{{1, 10}, {2, 20}, {3, 30}};
+    view.setMultiColors({pairs.data(), pairs.size()});
+    EXPECT_EQ(view.activeSubOf(3), 30u);
+    EXPECT_EQ(view.activeSubOf(9), None);
+
+    const MultiColorPair moveToFront{2, 21};
+    view.insertMultiColors({&moveToFront, 1}, 0);
+    EXPECT_EQ(toVector(view.multiColors()), (Ids{2, 1, 3}));
+    EXPECT_EQ(toVector(view.activeSubs()), (Ids{21, 10, 30}));
+    const MultiColorPair moveBack{2, 22};  // from before position 2: lands at 1
+    view.insertMultiColors({&moveBack, 1}, 2);
+    EXPECT_EQ(toVector(view.multiColors()), (Ids{1, 2, 3}));
+    EXPECT_EQ(toVector(view.activeSubs()), (Ids{10, 22, 30}));
+    const MultiColorPair append{4, 40};
+    view.insertMultiColors({&append, 1}, -1);
+    const Ids removed{1, 3};
+    view.removeMultiColors({removed.data(), removed.size()});
+    EXPECT_EQ(toVector(view.multiColors()), (Ids{2, 4}));
+    EXPECT_EQ(toVector(view.activeSubs()), (Ids{22, 40}));
+
+    view.setActive(true);
+    view.setDisplayName("Summer");
+    EXPECT_TRUE(view.commit(false));
+    view.setActive(true);
+    EXPECT_FALSE(view.isDirty());
+    ZColorwayEdit stored(runtime.get(), runtime->colorwayRecord(id));
+    EXPECT_TRUE(stored.isActive());
+    EXPECT_FALSE(stored.isDeleted());
+    EXPECT_EQ(stored.displayName(), "Summer");
+    EXPECT_TRUE(stored.hasMultiColor(4));
+    auto copy = stored.copy();
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->id(), id);
+    EXPECT_EQ(toVector(copy->activeSubs()), (Ids{22, 40}));
+}
+
+TEST_F(ColorViews, SettingsView)
+{
+    ZColorSettingsEdit view(runtime.get(), runtime->colorSettingsRecord());
+    EXPECT_EQ(view.activeColorwayId(), None);
+    view.setActiveColorwayId(None);
+    EXPECT_FALSE(view.commit(false));
+    view.setActiveColorwayId(5);
+    EXPECT_TRUE(view.isDirty());
+    EXPECT_TRUE(view.commit(false));
+    EXPECT_EQ(ZColorSettingsEdit(runtime.get(), runtime->colorSettingsRecord()).activeColorwayId(), 5u);
+}
+
+} // namespace
