@@ -12,6 +12,8 @@ constexpr std::uint32_t ColorwayActivated = 5007;
 ZSceneGraph::ZSceneGraph(const SceneGraphPars& pars) : m_rtApi(pars.rtApi)
 {
     m_eventQueue = std::make_unique<ZEventQueue>();
+    m_cmfManager = std::make_unique<ZCMFManager>(this);
+    m_colorDB = std::make_unique<ColorDB>(m_eventQueue.get(), m_rtApi);
 }
 
 ZSceneGraph::~ZSceneGraph() = default;
@@ -26,7 +28,8 @@ bool ZSceneGraph::handleNotification(const orb::SceneNotification& notification)
         }
         return true;
     case ColorwayActivated:
-        // The colour database refreshes the colorway once it is part of the graph.
+        if (IColorDB* db = colorDB())
+            db->handleColorwayActivated(notification.colorway);
         return true;
     default:
         return false;

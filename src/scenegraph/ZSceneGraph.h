@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/cmf/ZCMFManager.h>
+#include <zsg/color/ColorDB.h>
 #include <zsg/scenegraph/ISceneGraph.h>
 #include <zsg/scenegraph/ZEventQueue.h>
 
@@ -19,14 +21,17 @@ public:
     orbRT_api* rtApi() const override { return m_rtApi; }
     IMaterialHandler* materialHandler() const override { return nullptr; }
     IEventQueue* eventQueue() const override { return m_eventQueue.get(); }
-    ICMFManager* cmfManager() const override { return nullptr; }
+    ICMFManager* cmfManager() const override { return m_cmfManager.get(); }
     IPainterManager* painterManager() const override { return nullptr; }
-    IColorDB* colorDB() const override { return nullptr; }
+    IColorDB* colorDB() const override { return m_colorDB.get(); }
     IColorController* colorController() const override { return nullptr; }
     ILightLayerController* lightLayerController() const override { return nullptr; }
 
 private:
     std::unique_ptr<ZEventQueue> m_eventQueue;
+    std::unique_ptr<ZCMFManager> m_cmfManager;
+    // Concrete, because the colour controller is built on a ColorDB.
+    std::unique_ptr<ColorDB> m_colorDB;
     orbRT_api* m_rtApi = nullptr;
 };
 

@@ -14,6 +14,8 @@ Shell::Shell(QTextStream& out) : m_out(out), m_runtime(std::make_unique<orb::Mem
     addCommand("help", "help [command]", "list the commands, or describe one",
                [this](const QStringList& args) { return help(args); });
     addSceneGraphCommands(*this);
+    addValueCommands(*this);
+    addCmfCommands(*this);
 }
 
 Shell::~Shell()

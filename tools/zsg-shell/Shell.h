@@ -72,3 +72,5 @@ private:
 };
 
 void addSceneGraphCommands(Shell& shell);
+void addValueCommands(Shell& shell);
+void addCmfCommands(Shell& shell);
