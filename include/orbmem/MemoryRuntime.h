@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace orb {
 
@@ -65,6 +67,36 @@ public:
     int lockDepth() const;            // current nesting of lock() on the runtime
     int sceneChangedCount() const;    // sceneChanged calls so far
     int renderRefreshCount() const;   // refreshRender calls so far
+
+    // The scene changed on the renderer's side, behind the library's back (a
+    // host announces such changes with notifications 5006 and 5007), and the
+    // set-up of scenes for tests. Names are taken as given, not made unique.
+    // A call that changes colours or colorways raises the matching revision.
+    orb::ColorId createColor(const std::string& name, orbColor_rgba value);
+    // A multi colour over existing colours, showing the value of `active`
+    // (InvalidId: the first); InvalidId when a colour is unknown or `active`
+    // is not among them.
+    orb::ColorId createMultiColor(const std::string& name, const std::vector<orb::ColorId>& subColors,
+                                  orb::ColorId active = orb::InvalidId);
+    // The lists are kept as given, unchecked, as a loaded scene may hold them.
+    orb::ColorwayId createColorway(const std::string& name, const std::vector<orb::ColorId>& multiColors,
+                                   const std::vector<orb::ColorId>& subColors);
+    bool setColorValue(orb::ColorId id, orbColor_rgba value);  // false for an unknown colour
+    bool setColorName(orb::ColorId id, const std::string& name);
+    // The colorway's choices become the active sub colours of its multi
+    // colours; it becomes the only colorway with the active flag and the
+    // settings' active colorway. False for an unknown or deleted colorway.
+    bool activateColorway(orb::ColorwayId id);
+    // A scene has colour settings from the start; tests can take them away.
+    void setColorSettingsPresent(bool present);
+
+    // Materials that use colours: a colour's reference count is the number of
+    // materials using it, directly or through a multi colour that holds it.
+    // Colour lists may repeat a colour; every colour must exist.
+    orb::MaterialId createMaterial(std::string name, std::vector<orb::ColorId> colors);
+    bool setMaterialColors(orb::MaterialId id, std::vector<orb::ColorId> colors);
+    std::vector<orb::ColorId> materialColors(orb::MaterialId id) const;  // empty for an unknown material
+    bool removeMaterial(orb::MaterialId id);
 
 private:
     struct Private;

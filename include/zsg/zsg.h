@@ -24,6 +24,43 @@
 #include <zsg/scenegraph/SceneGraphPars.h>
 #include <zsg/scenegraph/ZEventQueue.h>
 
+#include <zsg/values/Enumerable.h>
+#include <zsg/values/Hash.h>
+#include <zsg/values/Parameter.h>
+#include <zsg/values/ParameterData.h>
+#include <zsg/values/Quantity.h>
+#include <zsg/values/TextStream.h>
+#include <zsg/values/Type.h>
+#include <zsg/values/Variant.h>
+
+#include <zsg/valuetypes/AnimationCurve.h>
+#include <zsg/valuetypes/CoatingColor.h>
+#include <zsg/valuetypes/ColorGradient.h>
+#include <zsg/valuetypes/ColorGradientStop.h>
+#include <zsg/valuetypes/FilePath.h>
+#include <zsg/valuetypes/FloatArray.h>
+#include <zsg/valuetypes/IORFile.h>
+#include <zsg/valuetypes/WeavePattern.h>
+
 #include <zsg/material/MaterialId.h>
 
+#include <zsg/cmf/CMFAttribute.h>
+#include <zsg/cmf/CMFAttributeKind.h>
+#include <zsg/cmf/CMFKey.h>
+#include <zsg/cmf/CMFLoadStatus.h>
+#include <zsg/cmf/CMFSchemaLoadResult.h>
+#include <zsg/cmf/ICMFManager.h>
+#include <zsg/cmf/ZCMFManager.h>
+#include <zsg/cmf/ZCMFSchema.h>
+
+#include <zsg/color/ColorDB.h>
 #include <zsg/color/ColorModels.h>
+#include <zsg/color/IColorDB.h>
+#include <zsg/color/IColorExtEdit.h>
+#include <zsg/color/IColorSettingsEdit.h>
+#include <zsg/color/IColorwayEdit.h>
+#include <zsg/color/MultiColorPair.h>
+#include <zsg/color/ScopedRTApiLock.h>
+#include <zsg/color/ZColorExtEdit.h>
+#include <zsg/color/ZColorSettingsEdit.h>
+#include <zsg/color/ZColorwayEdit.h>

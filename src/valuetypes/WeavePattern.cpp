@@ -1,5 +1,7 @@
 #include <zsg/valuetypes/WeavePattern.h>
 
+#include "values/HashWords.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -83,23 +85,6 @@ using Yarns2 = std::array<Yarn, 2>;
 bool nearlyEqual(float a, float b)
 {
     return std::abs(a - b) * 100000.0f <= std::min(std::abs(a), std::abs(b));
-}
-
-// The combine step and quantisers of the value hashes: floats drop their 12
-// lowest bits, so values that differ only there hash alike.
-std::uint64_t combine(std::uint64_t h, std::uint64_t v)
-{
-    return h ^ (v + 0x9e3779b9u + (h << 6) + (h >> 2));
-}
-
-std::uint64_t floatWord(float f)
-{
-    return std::bit_cast<std::uint32_t>(f) & 0xFFFFF000u;
-}
-
-std::uint64_t intWord(std::int32_t i)
-{
-    return std::uint64_t(std::int64_t(i));
 }
 
 // A JSON number read as an integer: fractions truncate as the JSON library's
@@ -267,6 +252,9 @@ bool WeavePattern::equals(const WeavePattern& other) const
 
 std::uint64_t WeavePattern::hash() const
 {
+    using hashwords::combine;
+    using hashwords::floatWord;
+    using hashwords::intWord;
     const Data& b = *d.constData();
     const Yarn& warp = b.yarns[0];
     const Yarn& weft = b.yarns[1];
@@ -276,9 +264,7 @@ std::uint64_t WeavePattern::hash() const
     const orb::WeavePattern& rec = b.grid.record();
     for (std::int32_t i : {std::int32_t(warp.kind), std::int32_t(weft.kind), rec.warps, rec.wefts})
         h = combine(h, intWord(i));
-    for (std::int32_t c : b.grid)
-        h = combine(h, intWord(c));
-    return h;
+    return hashwords::fold(h, b.grid.begin(), b.grid.end(), intWord);
 }
 
 const orb::WeavePattern& WeavePattern::orbWeavePattern() const

@@ -95,6 +95,8 @@ private:
 };
 
 // The holders exist for these types only; their code lives in the library.
+// Outside the shared library only those marked ZSG_EXPORT can be created or
+// cast to directly; reach the others through makeVariant and Variant.
 extern template class ZSG_EXPORT ValueVariant<bool>;
 extern template class ZSG_EXPORT ValueVariant<std::int32_t>;
 extern template class ValueVariant<QList<std::int32_t>>;
