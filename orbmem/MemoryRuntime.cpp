@@ -2,20 +2,24 @@
 
 #include <orbmem/MemoryRuntime.h>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 
 orbRT_api::~orbRT_api() = default;
 orbScene_api::~orbScene_api() = default;
 
+using namespace orbmem;
+
 namespace orb {
 
 struct MemoryRuntime::Private {
     orbScene scene;
-    std::recursive_mutex mutex;
     std::atomic<int> lockDepth{0};
     std::atomic<int> sceneChanged{0};
     std::atomic<int> renderRefreshes{0};
+
+    std::unique_lock<std::recursive_mutex> locked() { return std::unique_lock(scene.mutex()); }
 };
 
 MemoryRuntime::MemoryRuntime() : d(std::make_unique<Private>()) {}
@@ -25,16 +29,17 @@ orbScene* MemoryRuntime::scene() { return &d->scene; }
 
 void MemoryRuntime::lock()
 {
-    d->mutex.lock();
+    d->scene.mutex().lock();
     ++d->lockDepth;
 }
 
 void MemoryRuntime::unlock()
 {
     --d->lockDepth;
-    d->mutex.unlock();
+    d->scene.mutex().unlock();
 }
 
+// The notices carry no data this scene acts on; they are counted for hosts and tests.
 void MemoryRuntime::sceneChanged(int) { ++d->sceneChanged; }
 void MemoryRuntime::refreshRender(int) { ++d->renderRefreshes; }
 
@@ -42,23 +47,178 @@ int MemoryRuntime::lockDepth() const { return d->lockDepth; }
 int MemoryRuntime::sceneChangedCount() const { return d->sceneChanged; }
 int MemoryRuntime::renderRefreshCount() const { return d->renderRefreshes; }
 
-// The records, materials, light layers and brush graphs below are not kept by
-// this runtime yet: every request reports "none" and every write fails.
-orb::Record* MemoryRuntime::colorRecord(orb::ColorId) { return nullptr; }
-orb::Record* MemoryRuntime::colorwayRecord(orb::ColorwayId) { return nullptr; }
-orb::Record* MemoryRuntime::colorSettingsRecord() { return nullptr; }
-bool MemoryRuntime::commitColor(orb::Record*) { return false; }
-bool MemoryRuntime::commitColorway(orb::Record*) { return false; }
-bool MemoryRuntime::commitColorSettings(orb::Record*) { return false; }
-void MemoryRuntime::releaseColor(orb::Record*) {}
-void MemoryRuntime::releaseColorway(orb::Record*) {}
-void MemoryRuntime::releaseColorSettings(orb::Record*) {}
-orb::Record* MemoryRuntime::copyRecord(const orb::Record*, int) { return nullptr; }
+orb::Record* MemoryRuntime::colorRecord(orb::ColorId id)
+{
+    auto lock = d->locked();
+    const orb::Record* record = d->scene.color(id);
+    return record ? d->scene.handOut(*record) : nullptr;
+}
+
+orb::Record* MemoryRuntime::colorwayRecord(orb::ColorwayId id)
+{
+    auto lock = d->locked();
+    const orb::Record* record = d->scene.colorway(id);
+    return record ? d->scene.handOut(*record) : nullptr;
+}
+
+orb::Record* MemoryRuntime::colorSettingsRecord()
+{
+    auto lock = d->locked();
+    const orb::Record* record = d->scene.settings();
+    return record ? d->scene.handOut(*record) : nullptr;
+}
+
+bool MemoryRuntime::commitColor(orb::Record* record)
+{
+    auto lock = d->locked();
+    return record && d->scene.commit(*record, orb::ColorRecord);
+}
+
+bool MemoryRuntime::commitColorway(orb::Record* record)
+{
+    auto lock = d->locked();
+    return record && d->scene.commit(*record, orb::ColorwayRecord);
+}
+
+bool MemoryRuntime::commitColorSettings(orb::Record* record)
+{
+    auto lock = d->locked();
+    return record && d->scene.commit(*record, orb::ColorSettingsRecord);
+}
+
+// Any record this scene handed out may come back through any of the three.
+void MemoryRuntime::releaseColor(orb::Record* record)
+{
+    auto lock = d->locked();
+    d->scene.release(record);
+}
+
+void MemoryRuntime::releaseColorway(orb::Record* record) { releaseColor(record); }
+void MemoryRuntime::releaseColorSettings(orb::Record* record) { releaseColor(record); }
+
+// Flags 1 asks for a deep copy that keeps the id; no other copy is offered.
+orb::Record* MemoryRuntime::copyRecord(const orb::Record* record, int flags)
+{
+    if (!record || flags != 1)
+        return nullptr;
+    auto lock = d->locked();
+    return d->scene.handOut(*record);
+}
+
+// Material records, light layers and brush graphs are not kept by this
+// runtime yet: every request reports "none" and every write fails.
 bool MemoryRuntime::setMaterialMetaData(orb::MaterialId, const orb::MetaData&) { return false; }
 void MemoryRuntime::setLightLayerMembership(orb::LightLayerId, orb::Span<const orb::ObjectId>, bool) {}
 void MemoryRuntime::assignItemsToLightLayer(orb::LightLayerId, orb::Span<const orb::ObjectId>) {}
 void MemoryRuntime::setLightLayerFlags(orb::LightLayerId, std::uint32_t) {}
 void* MemoryRuntime::brushNodeRecord(orb::painter::orbBrush_node*) { return nullptr; }
 void MemoryRuntime::brushNodeChanged(orb::painter::orbBrush_node*) {}
+
+orb::ColorId MemoryRuntime::createColor(const std::string& name, orbColor_rgba value)
+{
+    auto lock = d->locked();
+    orb::Record* record = d->scene.addColor(orb::InvalidId, name);
+    if (!record)
+        return orb::InvalidId;
+    put(record->fields[ColorValue], value);
+    return record->id;
+}
+
+orb::ColorId MemoryRuntime::createMultiColor(const std::string& name, const std::vector<orb::ColorId>& subColors,
+                                             orb::ColorId active)
+{
+    auto lock = d->locked();
+    if (active == orb::InvalidId && !subColors.empty())
+        active = subColors.front();
+    if (!d->scene.allColorsExist(subColors)
+        || (active != orb::InvalidId && std::ranges::find(subColors, active) == subColors.end()))
+        return orb::InvalidId;
+    orb::Record* record = d->scene.addColor(orb::InvalidId, name);
+    if (!record)
+        return orb::InvalidId;
+    put(record->fields[ColorFlags], MultiColorFlag);
+    updateList(record->fields[ColorSubColors], subColors, Heap::Scene);
+    put(record->fields[ColorActiveSub], active);
+    if (const orb::Record* shown = d->scene.color(active))
+        put(record->fields[ColorValue], get<orbColor_rgba>(shown->fields[ColorValue]));
+    return record->id;
+}
+
+orb::ColorwayId MemoryRuntime::createColorway(const std::string& name, const std::vector<orb::ColorId>& multiColors,
+                                              const std::vector<orb::ColorId>& subColors)
+{
+    auto lock = d->locked();
+    orb::Record* record = d->scene.addColorway(orb::InvalidId, name);
+    if (!record)
+        return orb::InvalidId;
+    updateList(record->fields[ColorwayMultiColors], multiColors, Heap::Scene);
+    updateList(record->fields[ColorwaySubColors], subColors, Heap::Scene);
+    return record->id;
+}
+
+bool MemoryRuntime::setColorValue(orb::ColorId id, orbColor_rgba value)
+{
+    auto lock = d->locked();
+    orb::Record* record = d->scene.color(id);
+    if (!record)
+        return false;
+    if (update(record->fields[ColorValue], value))
+        d->scene.colorsChanged();
+    return true;
+}
+
+bool MemoryRuntime::setColorName(orb::ColorId id, const std::string& name)
+{
+    auto lock = d->locked();
+    orb::Record* record = d->scene.color(id);
+    if (!record)
+        return false;
+    if (d->scene.updateText(record->fields[ColorName], name))
+        d->scene.colorsChanged();
+    return true;
+}
+
+bool MemoryRuntime::activateColorway(orb::ColorwayId id)
+{
+    auto lock = d->locked();
+    return d->scene.activateColorway(id);
+}
+
+void MemoryRuntime::setColorSettingsPresent(bool present)
+{
+    auto lock = d->locked();
+    d->scene.setSettingsPresent(present);
+}
+
+orb::MaterialId MemoryRuntime::createMaterial(std::string name, std::vector<orb::ColorId> colors)
+{
+    auto lock = d->locked();
+    if (!d->scene.allColorsExist(colors))
+        return orb::InvalidId;
+    return d->scene.addMaterial(std::move(name), std::move(colors));
+}
+
+bool MemoryRuntime::setMaterialColors(orb::MaterialId id, std::vector<orb::ColorId> colors)
+{
+    auto lock = d->locked();
+    Material* material = d->scene.material(id);
+    if (!material || !d->scene.allColorsExist(colors))
+        return false;
+    material->colors = std::move(colors);
+    return true;
+}
+
+std::vector<orb::ColorId> MemoryRuntime::materialColors(orb::MaterialId id) const
+{
+    auto lock = d->locked();
+    const Material* material = d->scene.material(id);
+    return material ? material->colors : std::vector<orb::ColorId>();
+}
+
+bool MemoryRuntime::removeMaterial(orb::MaterialId id)
+{
+    auto lock = d->locked();
+    return d->scene.removeMaterial(id);
+}
 
 } // namespace orb

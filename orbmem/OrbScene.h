@@ -125,7 +125,7 @@ public:
 
     orb::MaterialId addMaterial(std::string name, std::vector<orb::ColorId> colors);
     orbmem::Material* material(orb::MaterialId id);
-    void removeMaterial(orb::MaterialId id) { m_materials.erase(id); }
+    bool removeMaterial(orb::MaterialId id) { return m_materials.erase(id) > 0; }
     bool allColorsExist(const std::vector<orb::ColorId>& ids) const;
     std::vector<orb::MaterialId> materialsUsingColor(orb::ColorId id, std::uint32_t flags, bool activeOnly) const;
 
