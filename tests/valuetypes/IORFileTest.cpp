@@ -21,12 +21,7 @@ using namespace std::string_literals;
 
 namespace {
 
-struct Loaded
-{
-    bool ok;
-    QList<float> values;
-    std::string diagnostics; // what went to std::cerr
-};
+struct Loaded { bool ok; QList<float> values; std::string diagnostics; /* std::cerr */ };
 
 const QList<float> kUntouched{-1};
 
@@ -53,13 +48,8 @@ protected:
     QTemporaryDir m_dir;
 };
 
-struct Case
-{
-    const char* name;
-    std::string text;
-    QList<float> values; // empty: the load fails and leaves the array alone
-    std::string diagnostics;
-};
+// No values: the load fails and leaves the array alone.
+struct Case { const char* name; std::string text; QList<float> values; std::string diagnostics; };
 
 void check(const Case& c, const Loaded& got)
 {
@@ -206,13 +196,7 @@ TEST(IorRealFilesTest, SopraTables)
     const QDir dir(QStringLiteral(ZSG_TESTDATA_DIR "/ior/sopra"));
     if (!dir.exists())
         GTEST_SKIP() << "no real IOR data at " << dir.path().toStdString();
-    const struct
-    {
-        const char* file;
-        qsizetype samples;
-        QList<float> first, last;
-        std::string diagnostics;
-    } tables[] = {
+    const struct { const char* file; qsizetype samples; QList<float> first, last; std::string diagnostics; } tables[] = {
         // The header is spread over four lines; the first data line "1.600554" reads as one.
         {"7059.nk", 121, {2064.63501, 0, 0}, {247.962677, 0, 0}, "Found 121 samples but expected 5.\n"},
         {"Againp0.nk", 311, {225, 1.523143, 2.823144}, {1000, 3.136559, 0.075384}, ""},
