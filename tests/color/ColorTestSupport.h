@@ -7,9 +7,18 @@
 
 #include <zsg/platform/OrbRuntime.h>
 
+#include <QString>
+
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Readable failure messages for the event lists.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace zsg::test {
 

@@ -16,6 +16,7 @@ Shell::Shell(QTextStream& out) : m_out(out), m_runtime(std::make_unique<orb::Mem
     addSceneGraphCommands(*this);
     addValueCommands(*this);
     addCmfCommands(*this);
+    addColorCommands(*this);
 }
 
 Shell::~Shell()

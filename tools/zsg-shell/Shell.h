@@ -74,3 +74,4 @@ private:
 void addSceneGraphCommands(Shell& shell);
 void addValueCommands(Shell& shell);
 void addCmfCommands(Shell& shell);
+void addColorCommands(Shell& shell);

@@ -6,6 +6,10 @@
 #include <zsg/values/Parameter.h>
 #include <zsg/values/TextStream.h>
 #include <zsg/values/Variant.h>
+#include <zsg/valuetypes/FloatArray.h>
+#include <zsg/valuetypes/IORFile.h>
+
+#include <iostream>
 
 #include <algorithm>
 #include <memory>
@@ -304,10 +308,34 @@ bool parameterCommand(Shell& shell, const QStringList& args)
     return true;
 }
 
+// Loads an IOR file and prints its diagnostics (captured from the standard
+// error stream, so they stay in order) and its samples.
+bool iorCommand(Shell& shell, const QStringList& args)
+{
+    if (!shell.expectArgs(args, 1, 1))
+        return false;
+    FloatArray samples;
+    std::ostringstream diagnostics;
+    std::streambuf* previous = std::cerr.rdbuf(diagnostics.rdbuf());
+    const bool loaded = loadIORFile(args[0].toStdString(), samples);
+    std::cerr.rdbuf(previous);
+    for (const QString& line : QString::fromStdString(diagnostics.str()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        shell.print(QStringLiteral("diagnostic: ") + line);
+    if (!loaded)
+        return shell.fail(QStringLiteral("no samples in '%1'").arg(args[0]));
+    const QList<float>& v = samples.values();
+    shell.print(QStringLiteral("%1 samples (wavelength nm, n, k)").arg(v.size() / 3));
+    for (qsizetype i = 0; i + 2 < v.size(); i += 3)
+        shell.print(QStringLiteral("%1 %2 %3").arg(v[i]).arg(v[i + 1]).arg(v[i + 2]));
+    return true;
+}
+
 } // namespace
 
 void addValueCommands(Shell& shell)
 {
+    shell.addCommand("ior", "ior <file>", "load an IOR file (.nk, .ior, .csv) and print its samples and diagnostics",
+                     [&shell](const QStringList& args) { return iorCommand(shell, args); });
     shell.addCommand("value", "value <type> [words...]",
                      "build a value (default without words) and print its text and hash, e.g. value Float2 1 2",
                      [&shell](const QStringList& args) { return valueCommand(shell, args); });

@@ -1,0 +1,380 @@
+#include "ColorTestSupport.h"
+#include "CountingRuntime.h"
+#include "support/EventRecorder.h"
+
+#include <zsg/color/ColorDB.h>
+#include <zsg/scenegraph/ZEventQueue.h>
+
+#include <orbmem/MemoryRuntime.h>
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace zsg;
+using zsg::test::toVector;
+using Ids = std::vector<orb::ColorId>;
+
+namespace {
+
+constexpr orb::ColorId None = orb::InvalidId;
+
+QString created(orb::ColorId id) { return QStringLiteral("ColorCreated color=%1").arg(id); }
+QString updated(orb::ColorId id) { return QStringLiteral("ColorUpdated color=%1").arg(id); }
+QString colorwayUpdated(orb::ColorwayId id) { return QStringLiteral("ColorwayUpdated colorway=%1").arg(id); }
+QString colorwaySynced(orb::ColorwayId id) { return QStringLiteral("ColorwaySynced colorway=%1").arg(id); }
+
+ZColor rgb(float r, float g, float b, const std::string& name = {})
+{
+    return ZColor(ZColor::RGB, r, g, b, 0, 1, name);
+}
+
+class ColorDBTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        recorder.reset();
+        db.reset();
+        queue.reset();
+        runtime.reset();
+        memory.reset();
+        EXPECT_EQ(orb::memoryStats(), start);
+    }
+
+    QStringList events() { return recorder->take(); }
+
+    // A multi colour pushed with new sub colours of these values, the first active.
+    ZColorExt pushMulti(const std::string& name, const QList<ZColor>& subs)
+    {
+        ZColorExt color;
+        color.setMultiColor(true);
+        QList<ZColorExt::ZColorWithId> entries;
+        for (const ZColor& sub : subs)
+            entries.append({sub, None});
+        color.setColors(entries);
+        color.setColorName(name);
+        db->pushColor(color);
+        return color;
+    }
+
+    // A colorway with these pairs, committed.
+    orb::ColorwayId pushColorway(std::vector<MultiColorPair> pairs, bool active = false)
+    {
+        const orb::ColorwayId id = db->createColorway();
+        ZColorwayEdit* view = db->getColorwayParameters(id);
+        view->setMultiColors({pairs.data(), pairs.size()});
+        view->setActive(active);
+        db->pushColorway(id);
+        return id;
+    }
+
+    const orb::MemoryStats start = orb::memoryStats();
+    std::unique_ptr<orb::MemoryRuntime> memory = std::make_unique<orb::MemoryRuntime>();
+    std::unique_ptr<test::CountingRuntime> runtime = std::make_unique<test::CountingRuntime>(*memory);
+    std::unique_ptr<ZEventQueue> queue = std::make_unique<ZEventQueue>();
+    std::unique_ptr<ColorDB> db = std::make_unique<ColorDB>(queue.get(), runtime.get());
+    std::unique_ptr<test::EventRecorder> recorder = std::make_unique<test::EventRecorder>(queue.get());
+};
+
+TEST_F(ColorDBTest, PushingANewMultiColorCreatesAndAnnouncesInOrder)
+{
+    db->createColor("Flag", orbColor_extended::Multi);  // the new multi colour must take another name
+    db->createColor("Red", orbColor_extended::Plain);   // the sub colours keep theirs all the same
+    ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0, "Red"), rgb(0, 0, 1, "Blue")});
+    const orb::ColorId red = flag.getSubColorId(0);
+    const orb::ColorId blue = flag.getSubColorId(1);
+    const orb::ColorId multi = flag.getId();
+    ASSERT_TRUE(red != None && blue != None && multi != None);
+
+    EXPECT_EQ(events(), QStringList({created(red), created(blue), updated(red), updated(blue), created(multi),
+                                     updated(multi), updated(red), updated(blue)}));
+    EXPECT_EQ(flag.getColorName(), "Flag 1");
+    EXPECT_EQ(flag.getName(0), "Red");
+    EXPECT_EQ(db->colorFromId(red).getColorName(), "Red");
+    EXPECT_EQ(flag.revision(), db->getColorParameters(multi)->changeCount());
+    EXPECT_EQ(db->colorFromId(multi), flag);
+
+    // Nothing changed: nothing committed, nothing announced.
+    db->pushColor(flag);
+    db->pushColor(multi);
+    EXPECT_EQ(events(), QStringList());
+
+    // Back to a plain colour: the sub colour list goes.
+    ZColorExt plain = flag;
+    plain.setMultiColor(false);
+    db->pushColor(plain);
+    EXPECT_TRUE(db->getColorParameters(multi)->subColors().empty());
+    EXPECT_EQ(events(), QStringList({updated(multi)}));
+}
+
+TEST_F(ColorDBTest, IdListsAreFetchedOnlyWhenTheRevisionChanges)
+{
+    auto liveArrays = [this] { return orb::memoryStats().arrays - start.arrays; };
+    EXPECT_TRUE(db->colors().empty());  // the renderer's revision 0 matches the initial stamp
+    EXPECT_EQ(liveArrays(), 0);
+
+    const orb::ColorId multi = db->createColor("M", orbColor_extended::Multi);
+    orb::Record* own = test::addColor(*memory, "A");  // the scene's own record
+    const orb::ColorId a = own->id;
+    EXPECT_EQ(toVector(db->colors()), Ids{a});
+    EXPECT_EQ(toVector(db->multiColors()), Ids{multi});
+    EXPECT_EQ(liveArrays(), 3);  // colours, named colours, multi colours
+
+    // A change the revision does not announce stays unseen: the lists are cached.
+    fields::writeFlag(test::field(own, "flags"), IColorExtEdit::MultiColorFlag, true);
+    EXPECT_EQ(toVector(db->colors()), Ids{a});
+    EXPECT_EQ(toVector(db->multiColors()), Ids{multi});
+    EXPECT_EQ(db->namedColors(), (Ids{multi, a}));  // never cached
+
+    const orb::ColorId b = db->createColor("B", orbColor_extended::Plain);
+    EXPECT_EQ(toVector(db->colors()), Ids{b});
+    EXPECT_EQ(toVector(db->multiColors()), (Ids{multi, a}));  // its own stamp, refetched on its own
+    EXPECT_EQ(liveArrays(), 3);
+
+    const orb::ColorwayId colorway = db->createColorway();
+    EXPECT_EQ(toVector(db->colorways()), Ids{colorway});
+    runtime->hideScene = true;
+    EXPECT_TRUE(db->colorways().empty());
+    EXPECT_EQ(liveArrays(), 4);  // the cached colorway array survives
+    runtime->hideScene = false;
+    EXPECT_EQ(toVector(db->colorways()), Ids{colorway});
+}
+
+TEST_F(ColorDBTest, ViewsAreCachedUntilASnapshotReplacesThem)
+{
+    const orb::ColorId id = db->createColor("Red", orbColor_extended::Plain);
+    ZColorExtEdit* view = db->getColorParameters(id);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(db->getColorParameters(id), view);
+    EXPECT_EQ(runtime->colorFetches, 1);
+    EXPECT_EQ(db->getColorParameters(4242), nullptr);
+    EXPECT_EQ(db->getColorParameters(4242), nullptr);
+    EXPECT_EQ(runtime->colorFetches, 3);  // a missing record is asked for again
+
+    std::unique_ptr<ZColorExtEdit> snapshot = view->copy(id);
+    snapshot->setColor({0, 1, 0, 1});
+    db->setColorEdit(snapshot.get());
+    ZColorExtEdit* restored = db->getColorParameters(id);
+    EXPECT_NE(restored, view);
+    EXPECT_EQ(restored->color().g, 1.0f);
+    EXPECT_FALSE(restored->isDirty());
+    EXPECT_EQ(events(), QStringList({updated(id)}));
+
+    const orb::ColorwayId colorway = db->createColorway();
+    ZColorwayEdit* colorwayView = db->getColorwayParameters(colorway);
+    EXPECT_EQ(db->getColorwayParameters(colorway), colorwayView);
+    EXPECT_EQ(runtime->colorwayFetches, 1);
+    std::unique_ptr<ZColorwayEdit> colorwaySnapshot = colorwayView->copy();
+    colorwaySnapshot->setDisplayName("Summer");
+    db->setColorwayEdit(colorwaySnapshot.get());
+    EXPECT_NE(db->getColorwayParameters(colorway), colorwayView);
+    EXPECT_EQ(db->colorwayName(colorway), "Summer");
+    EXPECT_EQ(events(), QStringList({colorwayUpdated(colorway), colorwayUpdated(colorway)}));
+}
+
+TEST_F(ColorDBTest, ColorwaySyncedArrivesFromTheEventLoopWhileTheDatabaseLives)
+{
+    const orb::ColorwayId colorway = db->createColorway();
+    EXPECT_EQ(events(), QStringList({colorwayUpdated(colorway)}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events(), QStringList({colorwaySynced(colorway)}));
+
+    db->createColorway();
+    events();
+    db.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events(), QStringList());
+
+    // Pending when the queue goes: dropped with it, never run.
+    db = std::make_unique<ColorDB>(queue.get(), runtime.get());
+    db->createColorway();
+    recorder.reset();
+    queue.reset();
+    QCoreApplication::processEvents();
+}
+
+TEST_F(ColorDBTest, NameLookupsFindOnlyReferencedColors)
+{
+    const orb::ColorId unused = test::addColor(*memory, "Red")->id;
+    const orb::ColorId used = test::addColor(*memory, "Red")->id;
+    const orb::ColorId multi = db->createColor("Flag", orbColor_extended::Multi);
+    ScopedRTApiLock lock(runtime.get());
+    EXPECT_EQ(db->colorFromName(lock, "Red"), None);
+    memory->createMaterial("Paint", {used});
+    EXPECT_EQ(db->colorFromName(lock, "Red"), used);
+    memory->createMaterial("Primer", {unused});
+    EXPECT_EQ(db->colorFromName(lock, "Red"), unused);  // the renderer's order decides
+    EXPECT_EQ(db->colorFromName(lock, ""), None);
+    EXPECT_EQ(db->multiColorFromName(lock, "Flag"), multi);  // no reference needed
+    EXPECT_EQ(db->multiColorFromName(lock, "Red"), None);
+    EXPECT_EQ(db->findUniqueColorName("Red", {}, orbColor_extended::Plain), "Red 1");
+    EXPECT_EQ(db->totalSceneReferenceCount(used), 1u);
+}
+
+TEST_F(ColorDBTest, CopiesAnnounceTheCopyAndTheSource)
+{
+    ZColorExt red(rgb(1, 0, 0, "Red"));
+    db->pushColor(red);
+    events();
+    const orb::ColorId source = red.getId();
+    const int sceneChanges = memory->sceneChangedCount();
+
+    const orb::ColorId copy = db->clone(source);
+    EXPECT_EQ(events(), QStringList({created(copy), updated(source)}));
+    EXPECT_EQ(memory->sceneChangedCount(), sceneChanges + 1);
+    EXPECT_EQ(memory->lockDepth(), 0);
+    ZColorExt copied = db->colorFromId(copy);
+    EXPECT_EQ(copied.getColorName(), "Red 1");
+    EXPECT_EQ(copied.color(0), rgb(1, 0, 0, "Red 1"));
+
+    const orb::ColorId multi = db->multiColorFromColor(source);
+    EXPECT_EQ(events(), QStringList({created(multi), updated(source)}));
+    ZColorExtEdit* multiView = db->getColorParameters(multi);
+    EXPECT_TRUE(multiView->hasFlag(IColorExtEdit::MultiColorFlag));
+    EXPECT_EQ(toVector(multiView->subColors()), Ids{source});
+    EXPECT_EQ(multiView->activeSub(), source);
+    EXPECT_EQ(multiView->displayName(), "Red");
+
+    const orb::ColorId deep = db->cloneRecursively(multi);
+    ZColorExtEdit* deepView = db->getColorParameters(deep);
+    ASSERT_EQ(deepView->subColors().size(), 1u);
+    const orb::ColorId subCopy = deepView->subColors()[0];
+    EXPECT_NE(subCopy, source);
+    EXPECT_EQ(deepView->activeSub(), subCopy);
+    EXPECT_EQ(db->colorFromId(subCopy).getActive().component(0), 1.0f);
+    EXPECT_EQ(db->getColorParameters(multi)->activeSub(), source);  // the original keeps its own
+}
+
+TEST_F(ColorDBTest, ApplyingAColorway)
+{
+    ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0), rgb(0, 0, 1)});
+    const orb::ColorId multi = flag.getId();
+    const orb::ColorId first = flag.getSubColorId(0);
+    const orb::ColorId second = flag.getSubColorId(1);
+    memory->createMaterial("Paint", {multi});  // colorways drop multi colours nothing uses
+    const orb::ColorwayId summer = pushColorway({{multi, second}});
+    const orb::ColorwayId winter = pushColorway({{multi, first}}, true);
+    const orb::ColorwayId empty = pushColorway({});
+    ASSERT_EQ(db->activeColorwayId(), winter);
+    // A record whose lists disagree in length reads as an empty colorway.
+    const orb::ColorwayId broken = db->createColorway();
+    orb::Record* record = runtime->colorwayRecord(broken);
+    test::writeList(record, "multi_colors", {multi});
+    runtime->commitColorway(record);
+    runtime->releaseColorway(record);
+    QCoreApplication::processEvents();
+    events();
+
+    for (orb::ColorwayId refused : {empty, broken}) {
+        db->applyColorway(refused);
+        EXPECT_EQ(db->activeColorwayId(), winter);
+        EXPECT_EQ(events(), QStringList());
+    }
+
+    db->applyColorway(summer);
+    EXPECT_EQ(db->activeColorwayId(), summer);
+    EXPECT_FALSE(db->getColorwayParameters(winter)->isActive());
+    EXPECT_EQ(db->colorFromId(multi).activeIndex(), 1);
+    // The broken colorway's view was cut to consistency when read; pushing it commits that.
+    EXPECT_EQ(events(), QStringList({colorwayUpdated(winter), colorwayUpdated(broken), colorwayUpdated(summer),
+                                     updated(multi), updated(first), updated(second)}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events(), QStringList({colorwaySynced(winter), colorwaySynced(broken), colorwaySynced(summer)}));
+
+    // Deactivated while active: no colorway is active any more.
+    db->getColorwayParameters(summer)->setActive(false);
+    db->pushColorway(summer);
+    EXPECT_EQ(db->activeColorwayId(), None);
+}
+
+TEST_F(ColorDBTest, AColorwayActivatedByTheRendererIsReadAnew)
+{
+    ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0), rgb(0, 0, 1)});
+    const orb::ColorId multi = flag.getId();
+    ZColorExt unusedFlag = pushMulti("Unused", {rgb(0, 1, 0)});
+    memory->createMaterial("Paint", {multi});
+    const orb::ColorwayId colorway = db->createColorway();
+    const std::vector<MultiColorPair> pairs{{multi, flag.getSubColorId(1)},
+                                            {unusedFlag.getId(), unusedFlag.getSubColorId(0)}};
+    ZColorwayEdit* view = db->getColorwayParameters(colorway);
+    view->setMultiColors({pairs.data(), pairs.size()});
+    view->commit(false);
+    events();
+
+    db->handleColorwayActivated(colorway + 100);  // never fetched: nothing happens
+    EXPECT_EQ(events(), QStringList());
+
+    // A fresh database prunes the unused multi colour from its view only.
+    db = std::make_unique<ColorDB>(queue.get(), runtime.get());
+    EXPECT_EQ(toVector(db->getColorwayParameters(colorway)->multiColors()), Ids{multi});
+    EXPECT_TRUE(db->getColorwayParameters(colorway)->isDirty());
+    EXPECT_EQ(ZColorwayEdit(runtime.get(), runtime->colorwayRecord(colorway)).multiColors().size(), 2u);
+    db->colorFromId(multi);
+
+    memory->activateColorway(colorway);  // behind the database's back
+    const int colorFetches = runtime->colorFetches;
+    const int colorwayFetches = runtime->colorwayFetches;
+    db->handleColorwayActivated(colorway);
+    EXPECT_EQ(runtime->colorFetches, colorFetches + 1);
+    EXPECT_EQ(runtime->colorwayFetches, colorwayFetches + 1);
+    EXPECT_EQ(db->colorFromId(multi).activeIndex(), 1);
+    EXPECT_EQ(events(), QStringList({updated(multi), colorwayUpdated(colorway), colorwayUpdated(colorway)}));
+}
+
+TEST_F(ColorDBTest, SubColorSwitchAndScratchColor)
+{
+    ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0), rgb(0, 0, 1)});
+    const orb::ColorId multi = flag.getId();
+    events();
+    db->setActiveSubColor({multi, 4242});
+    db->setActiveSubColor({multi, flag.getSubColorId(0)});  // already active
+    EXPECT_EQ(events(), QStringList());
+    db->setActiveSubColor({multi, flag.getSubColorId(1)});
+    EXPECT_EQ(db->colorFromId(multi).activeIndex(), 1);
+    EXPECT_EQ(events(), QStringList({updated(multi), updated(flag.getSubColorId(0)), updated(flag.getSubColorId(1))}));
+
+    ZColorExt scratch(rgb(0, 1, 0));
+    db->pushTempColor(scratch);
+    const orb::ColorId temp = scratch.getId();
+    ZColorExt again(rgb(0, 0, 1));
+    db->pushTempColor(again);
+    EXPECT_EQ(again.getId(), temp);
+    EXPECT_TRUE(db->getColorParameters(temp)->hasFlag(IColorExtEdit::TemporaryFlag));
+    EXPECT_EQ(db->colorFromId(temp).getActive().component(2), 1.0f);
+}
+
+TEST_F(ColorDBTest, InvalidIdsAndMissingRecordsDoNothing)
+{
+    db->createColor("Red", orbColor_extended::Plain);
+    events();
+    const int sceneChanges = memory->sceneChangedCount();
+    for (orb::ColorId id : {None, orb::ColorId(4242)}) {
+        SCOPED_TRACE(id);
+        db->pushColor(id);
+        db->pushColorway(id);
+        db->applyColorway(id);
+        db->checkForUnusedMultiColors(id);
+        db->handleColorwayActivated(id);
+        db->setActiveSubColor({id, id});
+        EXPECT_EQ(db->clone(id), None);
+        EXPECT_EQ(db->cloneRecursively(id), None);
+        EXPECT_EQ(db->multiColorFromColor(id), None);
+        EXPECT_EQ(db->colorFromId(id), ZColorExt());
+        EXPECT_EQ(db->getColorParameters(id), nullptr);
+        EXPECT_EQ(db->getColorwayParameters(id), nullptr);
+        EXPECT_EQ(db->colorwayName(id), "");
+        EXPECT_EQ(db->totalSceneReferenceCount(id), 0u);
+        EXPECT_TRUE(db->getMaterialsUsingColor(id, 1, false).empty());
+    }
+    db->setColorEdit(nullptr);
+    db->setColorwayEdit(nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events(), QStringList());
+    EXPECT_EQ(memory->sceneChangedCount(), sceneChanges);
+    EXPECT_EQ(memory->lockDepth(), 0);
+    EXPECT_EQ(orb::memoryStats().records, start.records);
+}
+
+} // namespace
