@@ -105,9 +105,18 @@ orb::Record* MemoryRuntime::copyRecord(const orb::Record* record, int flags)
     return d->scene.handOut(*record);
 }
 
-// Material records, light layers and brush graphs are not kept by this
-// runtime yet: every request reports "none" and every write fails.
-bool MemoryRuntime::setMaterialMetaData(orb::MaterialId, const orb::MetaData&) { return false; }
+bool MemoryRuntime::setMaterialMetaData(orb::MaterialId id, const orb::MetaData& value)
+{
+    auto lock = d->locked();
+    Material* material = d->scene.material(id);
+    if (!material)
+        return false;
+    material->setMetaData(value);
+    return true;
+}
+
+// Light layers and brush graphs are not kept by this runtime yet: every
+// request reports "none" and every write fails.
 void MemoryRuntime::setLightLayerMembership(orb::LightLayerId, orb::Span<const orb::ObjectId>, bool) {}
 void MemoryRuntime::assignItemsToLightLayer(orb::LightLayerId, orb::Span<const orb::ObjectId>) {}
 void MemoryRuntime::setLightLayerFlags(orb::LightLayerId, std::uint32_t) {}
@@ -190,12 +199,20 @@ void MemoryRuntime::setColorSettingsPresent(bool present)
     d->scene.setSettingsPresent(present);
 }
 
-orb::MaterialId MemoryRuntime::createMaterial(std::string name, std::vector<orb::ColorId> colors)
+orb::MaterialId MemoryRuntime::createMaterial(MaterialContent content)
 {
     auto lock = d->locked();
-    if (!d->scene.allColorsExist(colors))
+    if (!d->scene.allColorsExist(content.colors))
         return orb::InvalidId;
-    return d->scene.addMaterial(std::move(name), std::move(colors));
+    return d->scene.addMaterial(std::move(content));
+}
+
+orb::MaterialId MemoryRuntime::createMaterial(std::string name, std::vector<orb::ColorId> colors)
+{
+    MaterialContent content;
+    content.name = std::move(name);
+    content.colors = std::move(colors);
+    return createMaterial(std::move(content));
 }
 
 bool MemoryRuntime::setMaterialColors(orb::MaterialId id, std::vector<orb::ColorId> colors)
@@ -213,6 +230,13 @@ std::vector<orb::ColorId> MemoryRuntime::materialColors(orb::MaterialId id) cons
     auto lock = d->locked();
     const Material* material = d->scene.material(id);
     return material ? material->colors : std::vector<orb::ColorId>();
+}
+
+std::optional<MaterialContent> MemoryRuntime::materialContent(orb::MaterialId id) const
+{
+    auto lock = d->locked();
+    const Material* material = d->scene.material(id);
+    return material ? std::optional(material->content()) : std::nullopt;
 }
 
 bool MemoryRuntime::removeMaterial(orb::MaterialId id)

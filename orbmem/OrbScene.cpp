@@ -263,18 +263,18 @@ void orbScene::makeNameUnique(orb::ColorId id)
         colorsChanged();
 }
 
-orb::MaterialId orbScene::addMaterial(std::string name, std::vector<orb::ColorId> colors)
+orb::MaterialId orbScene::addMaterial(orb::MaterialContent content)
 {
     const orb::MaterialId id = takeId(orb::InvalidId);
     if (id != orb::InvalidId)
-        m_materials[id] = Material{std::move(name), std::move(colors)};
+        m_materials[id] = std::make_unique<Material>(id, std::move(content));
     return id;
 }
 
-Material* orbScene::material(orb::MaterialId id)
+Material* orbScene::material(orb::MaterialId id) const
 {
     auto it = m_materials.find(id);
-    return it == m_materials.end() ? nullptr : &it->second;
+    return it == m_materials.end() ? nullptr : it->second.get();
 }
 
 bool orbScene::allColorsExist(const std::vector<orb::ColorId>& ids) const
@@ -297,7 +297,7 @@ std::vector<orb::MaterialId> orbScene::materialsUsingColor(orb::ColorId id, std:
                           : contains(listOf(multi->fields[ColorSubColors]), id);
     };
     for (const auto& [materialId, material] : m_materials)
-        if (std::ranges::any_of(material.colors, uses))
+        if (std::ranges::any_of(material->colors, uses))
             ids.push_back(materialId);
     return ids;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The in-memory scene behind orbScene*: colours, colorways, the colour
-// settings and the materials that use colours. Private to orbmem.
+// settings and materials. Private to orbmem.
 //
 // The scene keeps each colour, colorway and the settings as a record of its own
 // (the record the scene API hands out on creation); fetching hands out a deep
@@ -8,6 +8,8 @@
 // and storeString() expect the caller to hold mutex().
 
 #include "OrbRecord.h"
+
+#include <orbmem/MemoryRuntime.h>
 
 #include <atomic>
 #include <deque>
@@ -28,11 +30,20 @@ extern std::atomic<std::int64_t> g_strings;
 
 namespace orbmem {
 
-// A material as far as colours are concerned; later kinds of material data
-// join it here.
-struct Material {
-    std::string name;
+// A material: the record the library reads, the storage its name and id list
+// point into, and the colours it uses. It stays at one address for its life.
+struct Material final : orbMaterial {
+    Material(orb::MaterialId id, orb::MaterialContent content);
+    ~Material();  // frees the key/value list
+    Material(const Material&) = delete;
+    Material& operator=(const Material&) = delete;
+
+    orb::MaterialContent content() const;
+    void setMetaData(orb::MetaData value) { m_metaData = std::move(value); }
+
+    std::string nameText;
     std::vector<orb::ColorId> colors;  // may repeat a colour (one per parameter)
+    std::vector<orb::MaterialId> ids;
 };
 
 // Bits of orb_get_materials_using_color's flags.
@@ -123,8 +134,8 @@ public:
                                                int type) const;
     void makeNameUnique(orb::ColorId id);
 
-    orb::MaterialId addMaterial(std::string name, std::vector<orb::ColorId> colors);
-    orbmem::Material* material(orb::MaterialId id);
+    orb::MaterialId addMaterial(orb::MaterialContent content);
+    orbmem::Material* material(orb::MaterialId id) const;
     bool removeMaterial(orb::MaterialId id) { return m_materials.erase(id) > 0; }
     bool allColorsExist(const std::vector<orb::ColorId>& ids) const;
     std::vector<orb::MaterialId> materialsUsingColor(orb::ColorId id, std::uint32_t flags, bool activeOnly) const;
@@ -145,7 +156,7 @@ private:
     std::map<orb::ColorId, orbmem::SceneRecord> m_colors;
     std::map<orb::ColorwayId, orbmem::SceneRecord> m_colorways;
     orbmem::SceneRecord m_settings;
-    std::map<orb::MaterialId, orbmem::Material> m_materials;
+    std::map<orb::MaterialId, std::unique_ptr<orbmem::Material>> m_materials;
     std::unordered_set<const orb::Record*> m_handedOut;
     std::uint32_t m_nextId = 1;  // 0 stays unused: a zeroed id is never valid
     std::uint32_t m_colorRevision = 0;

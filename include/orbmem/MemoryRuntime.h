@@ -8,7 +8,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orb {
@@ -27,6 +29,15 @@ struct MemoryStats {
 
 // Process-wide, since the memory functions take no runtime.
 ORB_EXPORT MemoryStats memoryStats();
+
+// A material as a host sets it up and reads it back.
+struct MaterialContent {
+    std::string name;                    // empty: the material has no name
+    std::vector<ColorId> colors;         // may repeat a colour (one per parameter)
+    std::vector<MaterialId> materialIds;
+    std::vector<std::pair<std::string, std::string>> keyValues;  // in list order, as given
+    MetaData metaData;
+};
 
 class ORB_EXPORT MemoryRuntime : public orbRT_api {
 public:
@@ -90,12 +101,15 @@ public:
     // A scene has colour settings from the start; tests can take them away.
     void setColorSettingsPresent(bool present);
 
-    // Materials that use colours: a colour's reference count is the number of
-    // materials using it, directly or through a multi colour that holds it.
-    // Colour lists may repeat a colour; every colour must exist.
+    // Materials. A colour's reference count is the number of materials using
+    // it, directly or through a multi colour that holds it. Every colour must
+    // exist (InvalidId otherwise); the other contents are kept as given.
+    orb::MaterialId createMaterial(MaterialContent content);
     orb::MaterialId createMaterial(std::string name, std::vector<orb::ColorId> colors);
     bool setMaterialColors(orb::MaterialId id, std::vector<orb::ColorId> colors);
     std::vector<orb::ColorId> materialColors(orb::MaterialId id) const;  // empty for an unknown material
+    // What the material's record holds now; nothing for an unknown material.
+    std::optional<MaterialContent> materialContent(orb::MaterialId id) const;
     bool removeMaterial(orb::MaterialId id);
 
 private:

@@ -42,7 +42,14 @@
 #include <zsg/valuetypes/IORFile.h>
 #include <zsg/valuetypes/WeavePattern.h>
 
+#include <zsg/material/IMaterialApi.h>
+#include <zsg/material/IMaterialDelegate.h>
+#include <zsg/material/IMaterialDescriptor.h>
+#include <zsg/material/IMaterialHandler.h>
 #include <zsg/material/MaterialId.h>
+#include <zsg/material/ZMaterialApi.h>
+#include <zsg/material/ZMaterialDescriptor.h>
+#include <zsg/material/ZMaterialHandler.h>
 
 #include <zsg/cmf/CMFAttribute.h>
 #include <zsg/cmf/CMFAttributeKind.h>

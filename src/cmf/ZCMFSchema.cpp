@@ -70,43 +70,50 @@ CMFSchemaLoadResult ZCMFSchema::load(QTextStream& stream)
     auto schema = std::make_unique<ZCMFSchema>();
     schema->name = schemaName.toString();
     schema->attributes.reserve(attributes.size());
-    // The names accepted so far, hashed: the duplicate check stays linear in the file.
-    QSet<QString> names;
+    // The names accepted so far, hashed so that the duplicate check stays
+    // linear in the file. They view the characters of the names that move
+    // into `schema`; moving a QString leaves its characters where they are.
+    QSet<QStringView> names;
     names.reserve(attributes.size());
 
     for (const auto& element : attributes) {
         if (!element.isObject())
             return fail(QCoreApplication::translate("QObject", "Schema attributes are incorrectly formatted"));
+        // Iterators rather than value(): no QJsonValue copy per lookup.
         const QJsonObject object = element.toObject();
+        const auto end = object.constEnd();
 
-        const QJsonValue nameValue = object.value(kName);
-        if (!nameValue.isString())
+        const auto nameValue = object.constFind(kName);
+        if (nameValue == end || !nameValue->isString())
             return fail(QCoreApplication::translate(
                 "QObject", "The display name of an attribute is absent or is not a string."));
-        QString name = nameValue.toString();
+        QString name = nameValue->toString();
         name.remove(QLatin1Char('|'));
-        if (names.contains(name))
+        // One probe: insert now, take the name back out if the attribute is dropped.
+        const qsizetype known = names.size();
+        names.insert(name);
+        if (names.size() == known)
             return fail(QCoreApplication::translate("QObject", "Two attributes have identical names: %1.").arg(name));
 
-        const QJsonValue kindValue = object.value(kKind);
-        if (!kindValue.isDouble())
+        const auto kindValue = object.constFind(kKind);
+        if (kindValue == end || !kindValue->isDouble())
             return fail(QCoreApplication::translate(
                 "QObject", "The kind of an attribute is absent or is not encoded as a number."));
-        const int kind = kindValue.toInt();
+        const int kind = kindValue->toInt();
         if (kind > kLastKnownKind) {
+            names.remove(name);
             result.warnings.append(QStringLiteral("Material Information Schema \"%1\" includes properties with "
                                                   "invalid types, properties will be hidden.")
                                        .arg(schema->name));
             continue;
         }
 
-        const QJsonValue visible = object.value(kVisible);
-        if (!visible.isBool())
+        const auto visible = object.constFind(kVisible);
+        if (visible == end || !visible->isBool())
             return fail(QCoreApplication::translate(
                 "QObject", "The visibility of an attribute is absent or is not a boolean."));
 
-        names.insert(name);
-        schema->attributes.push_back({std::move(name), visible.toBool(), CMFAttributeKind(kind), QString()});
+        schema->attributes.push_back({std::move(name), visible->toBool(), CMFAttributeKind(kind), QString()});
     }
 
     result.schema = std::move(schema);
@@ -117,17 +124,17 @@ void ZCMFSchema::save(QTextStream& stream) const
 {
     QJsonArray array;
     for (const CMFAttribute& attribute : attributes) {
-        array.append(QJsonObject{
-            {kName, attribute.name},
-            {kKind, int(attribute.kind)},
-            {kVisible, attribute.visible},
-        });
+        // Inserted in the object's key order, so each insert appends.
+        QJsonObject object;
+        object.insert(kKind, int(attribute.kind));
+        object.insert(kName, attribute.name);
+        object.insert(kVisible, attribute.visible);
+        array.append(object);
     }
-    const QJsonObject root{
-        {kVersion, 1},
-        {kAttributes, array},
-        {kSchemaName, name},
-    };
+    QJsonObject root;
+    root.insert(kAttributes, array);
+    root.insert(kSchemaName, name);
+    root.insert(kVersion, 1);
     stream << QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

@@ -11,6 +11,10 @@ constexpr std::uint32_t ColorwayActivated = 5007;
 
 ZSceneGraph::ZSceneGraph(const SceneGraphPars& pars) : m_rtApi(pars.rtApi)
 {
+    // The handler asks this scene graph for the event queue when it posts,
+    // so it may be built before the queue.
+    m_materialApi = std::make_unique<ZMaterialApi>(m_rtApi);
+    m_materialHandler = std::make_unique<ZMaterialHandler>(m_materialApi.get(), pars.materialDelegate, this);
     m_eventQueue = std::make_unique<ZEventQueue>();
     m_cmfManager = std::make_unique<ZCMFManager>(this);
     m_colorDB = std::make_unique<ColorDB>(m_eventQueue.get(), m_rtApi);

@@ -2,6 +2,8 @@
 
 #include <zsg/cmf/ZCMFManager.h>
 #include <zsg/color/ColorDB.h>
+#include <zsg/material/ZMaterialApi.h>
+#include <zsg/material/ZMaterialHandler.h>
 #include <zsg/scenegraph/ISceneGraph.h>
 #include <zsg/scenegraph/ZEventQueue.h>
 
@@ -19,7 +21,7 @@ public:
     bool handleNotification(const orb::SceneNotification& notification) override;
 
     orbRT_api* rtApi() const override { return m_rtApi; }
-    IMaterialHandler* materialHandler() const override { return nullptr; }
+    IMaterialHandler* materialHandler() const override { return m_materialHandler.get(); }
     IEventQueue* eventQueue() const override { return m_eventQueue.get(); }
     ICMFManager* cmfManager() const override { return m_cmfManager.get(); }
     IPainterManager* painterManager() const override { return nullptr; }
@@ -28,6 +30,8 @@ public:
     ILightLayerController* lightLayerController() const override { return nullptr; }
 
 private:
+    std::unique_ptr<ZMaterialApi> m_materialApi;
+    std::unique_ptr<ZMaterialHandler> m_materialHandler;
     std::unique_ptr<ZEventQueue> m_eventQueue;
     std::unique_ptr<ZCMFManager> m_cmfManager;
     // Concrete, because the colour controller is built on a ColorDB.

@@ -38,7 +38,8 @@ void expectCleanResult(const QByteArray& bytes)
         << result.message.toStdString();
 }
 
-const QByteArray kGood = R"({"version": 1, "schemaName": "S", "attributes": [{"name": "A", "kind": 0, "visible": true}]})";
+const QByteArray kGood =
+    R"({"version": 1, "schemaName": "S", "attributes": [{"name": "A", "kind": 0, "visible": true}]})";
 
 } // namespace
 
@@ -65,29 +66,45 @@ TEST(CMFBadInputTest, JsonTestSuite)
 TEST(CMFBadInputTest, OwnCases)
 {
     const QByteArray deep = QByteArray(100000, '[');
-    const QByteArray deepObjects = QByteArray("{\"a\":").repeated(100000);
-    const QByteArray inName = R"({"version": 1, "schemaName": "S", "attributes": [{"name": "%", "kind": 0, "visible": true}]})";
-    const QByteArray cases[] = {
-        deep,
-        deepObjects,
-        R"({"version": 1, "schemaName": "S", "attributes": )" + deep,
-        QByteArray(inName).replace("%", "\xFF\xFE\xC0\xAF"),
-        QByteArray(inName).replace("%", "\\ud800"),
-        QByteArray(inName).replace("%", "\\udc00\\ud800x"),
-        QByteArray(inName).replace("%", QByteArray("\0", 1)),
-        R"({"version": 1e400, "schemaName": "S", "attributes": [1]})",
-        R"({"version": 100000000000000000000000000001, "schemaName": "S", "attributes": [1]})",
-        R"({"version": 4294967297, "schemaName": "S", "attributes": [1]})",
-        kGood + " trailing",
-        kGood + "}",
-        "\xEF\xBB\xBF\xEF\xBB\xBF" + kGood,
-        "\xFF\xFE" + kGood,
-        "text before " + kGood,
-        kGood.left(kGood.size() - 1),
-        QByteArray(kGood).replace("\"A\"", "\"" + QByteArray(1 << 20, 'x') + "\""),
+    const QByteArray inName =
+        R"({"version": 1, "schemaName": "S", "attributes": [{"name": "%", "kind": 0, "visible": true}]})";
+    auto named = [&inName](const QByteArray& name) { return QByteArray(inName).replace("%", name); };
+    const QString invalid = "File does not contain a valid json. Error: ";
+    const QString version = "File format version is too old or unknown";
+    const struct {
+        QByteArray bytes;
+        QString message; // empty: loads, with the attribute named `name`
+        QString name = {};
+    } cases[] = {
+        {deep, invalid + "illegal value"},
+        {QByteArray("{\"a\":").repeated(100000), invalid + "too deeply nested document"},
+        {R"({"version": 1, "schemaName": "S", "attributes": )" + deep, invalid + "too deeply nested document"},
+        {named("\xFF\xFE\xC0\xAF"), {}, QString(4, QChar::ReplacementCharacter)},
+        {named(QByteArray("\0", 1)), {}, QString(1, QChar::Null)},
+        {named(QByteArray(1 << 20, 'x')), {}, QString(1 << 20, 'x')},
+        {R"({"version": 1e400, "schemaName": "S", "attributes": [1]})", invalid + "illegal number"},
+        {R"({"version": 100000000000000000000000000001, "schemaName": "S", "attributes": [1]})", version},
+        {R"({"version": 4294967297, "schemaName": "S", "attributes": [1]})", version},
+        {kGood + " trailing", invalid + "garbage at the end of the document"},
+        {kGood + "}", invalid + "garbage at the end of the document"},
+        {kGood.left(kGood.size() - 1), invalid + "unterminated object"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" + kGood, {}, "A"}, // the stream eats the first mark only
     };
-    for (const QByteArray& bytes : cases) {
-        SCOPED_TRACE(bytes.left(80).toStdString());
-        expectCleanResult(bytes);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.left(60).toStdString());
+        QTextStream stream(c.bytes);
+        const CMFSchemaLoadResult result = ZCMFSchema::load(stream);
+        EXPECT_EQ(result.message, c.message);
+        if (c.message.isEmpty()) {
+            ASSERT_TRUE(result.schema);
+            ASSERT_EQ(result.schema->attributes.size(), 1u);
+            EXPECT_EQ(result.schema->attributes[0].name, c.name);
+        } else {
+            EXPECT_FALSE(result.schema);
+        }
     }
+    // Lone surrogates, and a stream that takes the text for UTF-16: whatever
+    // they decode to, the result is clean.
+    for (const QByteArray& bytes : {named("\\ud800"), named("\\udc00\\ud800x"), "\xFF\xFE" + kGood})
+        expectCleanResult(bytes);
 }

@@ -40,6 +40,7 @@ struct LoadCase {
     QString message; // empty: the load succeeds
     std::vector<CMFAttribute> attributes = {};
     QStringList warnings = {};
+    QString schemaName = "S";
 };
 
 } // namespace
@@ -57,25 +58,25 @@ TEST(CMFSchemaTest, LoadChecksInOrder)
     const LoadCase cases[] = {
         {"plain", file(kA), {}, {a}},
         {"prefix before the object", "// notes\n" + file(kA), {}, {a}},
-        {"byte-order mark", "\xEF\xBB\xBF" + file(kA), {}, {a}},
         {"empty", "", "File does not contain a valid json. Error: illegal value"},
         {"no brace", "version 1", "File does not contain a valid json. Error: illegal value"},
-        {"root array", "[" + file(kA) + "]", "File does not contain a valid json. Error: garbage at the end of the document"},
+        {"root array", "[" + file(kA) + "]",
+         "File does not contain a valid json. Error: garbage at the end of the document"},
         {"version 1.0", file(kA, R"("version": 1.0, "schemaName": "S")"), {}, {a}},
         {"version as text", file(kA, R"("version": "1", "schemaName": "S")"), version},
         {"version 2", file(kA, R"("version": 2, "schemaName": "S")"), version},
         {"version 1.5", file(kA, R"("version": 1.5, "schemaName": "S")"), version},
         {"no version", file(kA, R"("schemaName": "S")"), version},
         {"version checked first", R"({"attributes": [], "version": 0})", version},
-        {"no attributes", R"({"version": 1, "schemaName": "S"})", attributes},
+        {"attributes checked before the name", R"({"version": 1})", attributes},
         {"attributes not an array", R"({"version": 1, "schemaName": "S", "attributes": {}})", attributes},
         {"empty attributes", file(""), attributes},
         {"attribute a number", file("1"), attributes},
         {"attribute a string after a good one", file(R"({"name": "A", "kind": 0, "visible": true}, "B")"), attributes},
         {"no schema name", file(kA, R"("version": 1)"), noName},
         {"numeric schema name", file(kA, R"("version": 1, "schemaName": 3)"), noName},
-        {"empty schema name", file(kA, R"("version": 1, "schemaName": "")"), {}, {a}},
-        {"no attribute name", file(R"({"kind": 0, "visible": true})"), badName},
+        {"empty schema name", file(kA, R"("version": 1, "schemaName": "")"), {}, {a}, {}, ""},
+        {"name checked first", file("{}"), badName},
         {"numeric attribute name", file(R"({"name": 1, "kind": 0, "visible": true})"), badName},
         {"'|' removed before the duplicate check",
          file(R"({"name": "A|B", "kind": 0, "visible": true}, {"name": "AB", "kind": 0, "visible": true})"),
@@ -84,7 +85,7 @@ TEST(CMFSchemaTest, LoadChecksInOrder)
          file(R"({"name": "Vendor", "kind": 0, "visible": true}, {"name": "vendor", "kind": 1, "visible": false})"),
          {},
          {{"Vendor", true, CMFAttributeKind::Text, {}}, {"vendor", false, CMFAttributeKind::Image, {}}}},
-        {"no kind", file(R"({"name": "A", "visible": true})"), badKind},
+        {"kind checked before visible", file(R"({"name": "A"})"), badKind},
         {"kind as text", file(R"({"name": "A", "kind": "0", "visible": true})"), badKind},
         {"kinds 7, -3 and fractions kept", // a kind that is no whole 32-bit number reads as 0
          file(R"({"name": "A", "kind": 7, "visible": true}, {"name": "B", "kind": -3, "visible": false},
@@ -99,9 +100,13 @@ TEST(CMFSchemaTest, LoadChecksInOrder)
          {},
          {a},
          {kInvalidKind, kInvalidKind}},
-        {"a dropped name does not count", file(R"({"name": "A", "kind": 8}, {"name": "A", "kind": 0, "visible": true})"),
-         {}, {a}, {kInvalidKind}},
-        {"an accepted name counts for a later unknown kind", file(R"({"name": "A", "kind": 0, "visible": true}, {"name": "A", "kind": 8})"),
+        {"a dropped name does not count",
+         file(R"({"name": "A", "kind": 8}, {"name": "A", "kind": 0, "visible": true})"),
+         {},
+         {a},
+         {kInvalidKind}},
+        {"an accepted name counts for a later unknown kind",
+         file(R"({"name": "A", "kind": 0, "visible": true}, {"name": "A", "kind": 8})"),
          "Two attributes have identical names: A."},
         {"no visible", file(R"({"name": "A", "kind": 0})"), badVisible},
         {"visible 1", file(R"({"name": "A", "kind": 0, "visible": 1})"), badVisible},
@@ -116,6 +121,7 @@ TEST(CMFSchemaTest, LoadChecksInOrder)
         if (c.message.isEmpty()) {
             EXPECT_EQ(result.status, CMFLoadStatus::Ok);
             ASSERT_TRUE(result.schema);
+            EXPECT_EQ(result.schema->name, c.schemaName);
             EXPECT_EQ(result.schema->attributes, c.attributes);
         } else {
             EXPECT_EQ(result.status, CMFLoadStatus::Failed);

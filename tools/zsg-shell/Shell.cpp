@@ -17,6 +17,7 @@ Shell::Shell(QTextStream& out) : m_out(out), m_runtime(std::make_unique<orb::Mem
     addValueCommands(*this);
     addCmfCommands(*this);
     addColorCommands(*this);
+    addMaterialCommands(*this);
 }
 
 Shell::~Shell()

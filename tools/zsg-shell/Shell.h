@@ -75,3 +75,4 @@ void addSceneGraphCommands(Shell& shell);
 void addValueCommands(Shell& shell);
 void addCmfCommands(Shell& shell);
 void addColorCommands(Shell& shell);
+void addMaterialCommands(Shell& shell);

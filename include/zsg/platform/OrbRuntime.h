@@ -10,7 +10,6 @@
 
 #include <cstdint>
 
-class orbMaterial;
 class orbLight_layer_db;
 class orbScene_hierarchy;
 class orbGroup_item;
@@ -63,7 +62,31 @@ struct ListValue {
 // The structured meta-data value of a material.
 using MetaData = nlohmann::json;
 
+// One cell of a material's text key/value list. Cells, keys and values are
+// orb_malloc blocks: whoever rewrites the list frees them with orb_free.
+struct KeyValue {
+    KeyValue* next;
+    char* key;    // NUL-terminated
+    char* value;  // NUL-terminated
+};
+
 } // namespace orb
+
+// A material record, owned by the scene. The library reads it and rewrites its
+// key/value list in place; the meta-data value changes only through
+// orbRT_api::setMaterialMetaData.
+class orbMaterial {
+public:
+    orb::MaterialId id = orb::InvalidId;
+    const char* name = nullptr;                    // UTF-8; null when the material has none
+    orb::Span<const orb::MaterialId> materialIds;  // the renderer's storage
+    orb::KeyValue* keyValues = nullptr;            // first cell; null when the list is empty
+
+    const orb::MetaData& get_meta_data() const { return m_metaData; }
+
+protected:
+    orb::MetaData m_metaData;
+};
 
 namespace orbColor_extended {
 enum ColorType : std::int32_t { Plain = 1, Multi = 2 };

@@ -4,6 +4,7 @@ class orbRT_api;
 
 namespace zsg {
 
+class IMaterialDelegate;
 class ISceneMaterialManager;
 class ZTaskQueue;
 class ZUndoStack;
@@ -12,7 +13,7 @@ class ZUndoStack;
 // scene graph: the host keeps them alive longer than the scene graph.
 struct SceneGraphPars {
     orbRT_api* rtApi = nullptr;
-    void* materialDelegate = nullptr;  // the host's material delegate, forwarded unchanged
+    IMaterialDelegate* materialDelegate = nullptr;  // forwarded to the material handler
     ISceneMaterialManager* sceneMaterialManager = nullptr;
     ZTaskQueue* taskQueue = nullptr;
     ZUndoStack* undoStack = nullptr;
