@@ -34,9 +34,9 @@ std::span<const FieldSpec> fieldSpecs(orb::RecordKind kind)
 std::optional<Form> formOf(const char* name)
 {
     for (auto kind : {orb::ColorRecord, orb::ColorwayRecord, orb::ColorSettingsRecord})
-        for (const FieldSpec& spec : fieldSpecs(kind))
-            if (std::strncmp(spec.name, name, sizeof(orb::FieldEntry::name)) == 0)
-                return spec.form;
+        for (const FieldSpec& field : fieldSpecs(kind))
+            if (std::strncmp(field.name, name, sizeof(orb::FieldEntry::name)) == 0)
+                return field.form;
     return std::nullopt;
 }
 
