@@ -32,7 +32,7 @@ test: build
 bench: deps
 	cmake --preset bench
 	cmake --build --preset bench
-	@for b in build/bench/bench/bench_*; do echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done
+	@for b in build/bench/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; $$b --benchmark_counters_tabular=true || exit 1; done
 
 asan: deps
 	cmake --preset asan
@@ -50,6 +50,7 @@ fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	@for f in build/fuzz/fuzz/fuzz_*; do \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; \
 	  echo "== $$f ($(FUZZ_SECONDS) s)"; mkdir -p build/fuzz/corpus/$$(basename $$f); \
 	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -print_final_stats=1 build/fuzz/corpus/$$(basename $$f) || exit 1; \
 	done
