@@ -5,6 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -89,18 +91,6 @@ BENCHMARK(BM_LoadTabulated)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoundTabulated)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadCsv)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoundCsv)->Unit(benchmark::kMillisecond);
-
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 } // namespace
 
