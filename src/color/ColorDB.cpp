@@ -1,4 +1,5 @@
 #include <zsg/color/ColorDB.h>
+#include <zsg/color/ZColorLinker.h>
 
 #include "RecordFields.h"
 
@@ -574,6 +575,11 @@ std::string ColorDB::colorwayName(orb::ColorwayId id)
 {
     ZColorwayEdit* view = id != orb::InvalidId ? getColorwayParameters(id) : nullptr;
     return view ? view->displayName() : std::string();
+}
+
+std::unique_ptr<IColorLinker> ColorDB::getColorLinker(IColorController* controller, IColorLinkHandler* handler) const
+{
+    return std::make_unique<ZColorLinker>(controller, handler);
 }
 
 void ColorDB::pushColorway(orb::ColorwayId id)

@@ -18,6 +18,8 @@ ZSceneGraph::ZSceneGraph(const SceneGraphPars& pars) : m_rtApi(pars.rtApi)
     m_eventQueue = std::make_unique<ZEventQueue>();
     m_cmfManager = std::make_unique<ZCMFManager>(this);
     m_colorDB = std::make_unique<ColorDB>(m_eventQueue.get(), m_rtApi);
+    m_colorController =
+        std::make_unique<ColorController>(m_colorDB.get(), pars.sceneMaterialManager, pars.undoStack);
 }
 
 ZSceneGraph::~ZSceneGraph() = default;

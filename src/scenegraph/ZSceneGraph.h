@@ -1,6 +1,7 @@
 #pragma once
 
 #include <zsg/cmf/ZCMFManager.h>
+#include <zsg/color/ColorController.h>
 #include <zsg/color/ColorDB.h>
 #include <zsg/material/ZMaterialApi.h>
 #include <zsg/material/ZMaterialHandler.h>
@@ -26,7 +27,7 @@ public:
     ICMFManager* cmfManager() const override { return m_cmfManager.get(); }
     IPainterManager* painterManager() const override { return nullptr; }
     IColorDB* colorDB() const override { return m_colorDB.get(); }
-    IColorController* colorController() const override { return nullptr; }
+    IColorController* colorController() const override { return m_colorController.get(); }
     ILightLayerController* lightLayerController() const override { return nullptr; }
 
 private:
@@ -36,6 +37,7 @@ private:
     std::unique_ptr<ZCMFManager> m_cmfManager;
     // Concrete, because the colour controller is built on a ColorDB.
     std::unique_ptr<ColorDB> m_colorDB;
+    std::unique_ptr<IColorController> m_colorController;
     orbRT_api* m_rtApi = nullptr;
 };
 

@@ -55,6 +55,8 @@ public:
     orb::ColorwayId activeColorwayId() override;
     std::string activeColorwayName() override;
     std::string colorwayName(orb::ColorwayId id) override;
+    std::unique_ptr<IColorLinker> getColorLinker(IColorController* controller,
+                                                 IColorLinkHandler* handler) const override;
     void handleColorwayActivated(const orb::ColorwayId& id) override;
 
     // A new colour, named (made unique by the renderer) unless `name` is empty.

@@ -13,7 +13,10 @@
 
 namespace zsg {
 
+class IColorController;
 class IColorExtEdit;
+class IColorLinker;
+class IColorLinkHandler;
 class IColorSettingsEdit;
 class IColorwayEdit;
 class ScopedRTApiLock;
@@ -82,6 +85,9 @@ public:
     virtual orb::ColorwayId activeColorwayId() = 0;
     virtual std::string activeColorwayName() = 0;
     virtual std::string colorwayName(orb::ColorwayId id) = 0;
+    // A new linker over the controller and the application's handler; the caller owns it.
+    virtual std::unique_ptr<IColorLinker> getColorLinker(IColorController* controller,
+                                                         IColorLinkHandler* handler) const = 0;
 
     // The renderer activated the colorway: re-read it and its multi colours and announce them.
     virtual void handleColorwayActivated(const orb::ColorwayId& id) = 0;

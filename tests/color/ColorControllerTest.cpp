@@ -1,0 +1,383 @@
+#include "ColorTestSupport.h"
+#include "support/EventRecorder.h"
+
+#include <zsg/color/ColorController.h>
+#include <zsg/color/ColorDB.h>
+#include <zsg/color/ISceneMaterial.h>
+#include <zsg/color/ISceneMaterialManager.h>
+#include <zsg/color/ZLinkColorCommand.h>
+#include <zsg/platform/ZUndoStack.h>
+#include <zsg/scenegraph/ZEventQueue.h>
+
+#include <orbmem/MemoryRuntime.h>
+#include <orbmem/MemorySceneMaterialManager.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+
+using namespace zsg;
+using ::testing::_;
+using ::testing::ElementsAre;
+using ::testing::InSequence;
+using ::testing::Return;
+using Ids = std::vector<orb::ColorId>;
+
+namespace {
+
+constexpr orb::ColorId None = orb::InvalidId;
+
+QString updated(orb::ColorId id) { return QStringLiteral("ColorUpdated color=%1").arg(id); }
+QString colorwayUpdated(orb::ColorwayId id) { return QStringLiteral("ColorwayUpdated colorway=%1").arg(id); }
+QString colorwaySynced(orb::ColorwayId id) { return QStringLiteral("ColorwaySynced colorway=%1").arg(id); }
+
+using Rgba = std::array<float, 4>;
+
+ZColor rgb(float r, float g, float b, const std::string& name = {})
+{
+    return ZColor(ZColor::RGB, r, g, b, 0, 1, name);
+}
+
+// Translates every text to "context|source", so that a text looked up under
+// the wrong context shows in the result.
+class ContextTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return QString::fromUtf8(context) + u'|' + QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// A scene of colours Red (1), Green (2), Blue (3), the multi colour Flag over
+// them, the colorway Summer choosing Green and Winter choosing Blue (Summer
+// active), and a material Paint using Flag and Red twice.
+class ColorControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        red = runtime->createColor("Red", {1, 0, 0, 1});
+        green = runtime->createColor("Green", {0, 1, 0, 1});
+        blue = runtime->createColor("Blue", {0, 0, 1, 1});
+        flag = runtime->createMultiColor("Flag", {red, green, blue});
+        paint = runtime->createMaterial("Paint", {flag, red, red});
+        summer = runtime->createColorway("Summer", {flag}, {green});
+        winter = runtime->createColorway("Winter", {flag}, {blue});
+        runtime->activateColorway(summer);
+        db.getColorwayParameters(summer);
+        db.getColorwayParameters(winter);
+        recorder->take();
+    }
+
+    void TearDown() override
+    {
+        stack.clear();
+        recorder.reset();
+        controller.reset();
+        materials.reset();
+        colorDB.reset();
+        runtime.reset();
+        EXPECT_EQ(orb::memoryStats(), start);
+    }
+
+    std::string name(orb::ColorId id) { return db.colorFromId(id).getColorName(); }
+    Rgba rgba(orb::ColorId id)
+    {
+        const orbColor_rgba c = db.colorFromId(id).rgba();
+        return {c.r, c.g, c.b, c.a};
+    }
+    Ids subs(orb::ColorId id) { return test::toVector(db.getColorParameters(id)->subColors()); }
+    QStringList events()
+    {
+        QCoreApplication::processEvents();  // the later ColorwaySynced events
+        return recorder->take();
+    }
+
+    const orb::MemoryStats start = orb::memoryStats();
+    std::unique_ptr<orb::MemoryRuntime> runtime = std::make_unique<orb::MemoryRuntime>();
+    ZUndoStack stack;
+    ZEventQueue queue;
+    std::unique_ptr<ColorDB> colorDB = std::make_unique<ColorDB>(&queue, runtime.get());
+    ColorDB& db = *colorDB;
+    std::unique_ptr<orb::MemorySceneMaterialManager> materials =
+        std::make_unique<orb::MemorySceneMaterialManager>(*runtime, &stack);
+    std::unique_ptr<ColorController> controller = std::make_unique<ColorController>(&db, materials.get(), &stack);
+    std::unique_ptr<test::EventRecorder> recorder = std::make_unique<test::EventRecorder>(&queue);
+    orb::ColorId red = None, green = None, blue = None, flag = None;
+    orb::ColorwayId summer = None, winter = None;
+    orb::MaterialId paint = None;
+};
+
+// Each operation pushes one step with its text, under its own translation context.
+TEST_F(ColorControllerTest, UndoTextsAndTheirContexts)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> run;
+        const char* context;
+        const char* source;
+        QString arg;  // inserted for %1 (and %2 after a '|')
+    };
+    const Ids one = {red};
+    const MultiColorPair pair{flag, red};
+    const std::vector<Case> cases = {
+        {"clear name", [&] { controller->setDisplayName(red, ""); }, "ZEditColorCommand", "Clear Color name", {}},
+        {"name", [&] { controller->setDisplayName(red, "Rose"); }, "ZEditColorCommand", "Set Color name %1", "(Rose)"},
+        {"value", [&] { controller->setColor(red, rgb(1, 1, 0), FinishMerge); }, "ZEditColorCommand", "Set Color", {}},
+        {"switch", [&] { controller->setActiveSubColor(flag, blue); }, "ZEditColorCommand", "Switch Sub Color %1", "(Flag)"},
+        {"set subs", [&] { controller->setSubColors(flag, {one.data(), 1}); }, "ZEditColorCommand", "Add Sub Color %1", "(Flag)"},
+        {"move", [&] { controller->moveSubColors(flag, {one.data(), 1}, 2, None); }, "ZEditColorCommand", "Move Sub Color %1", "(Flag)"},
+        {"unlink", [&] { controller->unlinkSubColor(flag, 0); }, "ZEditColorCommand", "Unlink Sub Color %1", "(Flag)"},
+        {"flags", [&] { controller->setFlags(red, 8, true); }, "ZEditColorCommand", "Modify Color %1", "(Red)"},
+        {"change", [&] { controller->changeSubColor(flag, red, runtime->createColor("Pink", {})); }, "ZEditColorCommand", "Set Color", {}},
+        {"colorway name", [&] { controller->setColorwayDisplayName(summer, ""); }, "ZEditColorWayCommand", "Clear Colorway name", {}},
+        {"colorway rename", [&] { controller->setColorwayDisplayName(summer, "Fall"); }, "ZEditColorWayCommand", "Set Colorway name %1", "(Fall)"},
+        {"colorway edit", [&] { controller->setColors(summer, {&pair, 1}); }, "ZEditColorWayCommand", "Edit Colorway %1", "(Summer)"},
+        {"colorway delete", [&] { controller->setDeleted(winter, true); }, "ZEditColorWayCommand", "Delete Colorway %1", "(Winter)"},
+        {"create", [&] { controller->createColorway("Spring", {&pair, 1}); }, "ZCreateColorwayCommand", "Create Colorway", {}},
+        {"apply", [&] { controller->applyColorway(winter); }, "ZActivateColorwayCommand", "Switch Colorway (%1)", "Winter"},
+        {"enable", [&] { controller->toggleMultiColor(red); }, "QObject", "Enable Multi Color (%1)", "Red"},
+        {"disable", [&] { controller->toggleMultiColor(flag); }, "QObject", "Disable Multi Color (%1)", "Flag"},
+        {"link", [&] { controller->linkColor(red, blue); }, "QObject", "Link Color (%1) To (%2)", "Red|Blue"},
+        {"link command", [&] { stack.push(new ZLinkColorCommand(controller.get(), red, blue, paint, 1)); }, "ZEditColorWayCommand", "Link color", {}},
+    };
+    for (bool translated : {false, true}) {
+        ContextTranslator translator;
+        if (translated)
+            QCoreApplication::installTranslator(&translator);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (translated ? " (translated)" : ""));
+            c.run();
+            ASSERT_EQ(stack.count(), 1);
+            QString expected = translated ? QString("%1|%2").arg(c.context, c.source) : QString(c.source);
+            const QStringList args = c.arg.split(u'|');
+            expected = args.size() == 2 ? expected.arg(args[0], args[1]) : c.arg.isNull() ? expected : expected.arg(c.arg);
+            EXPECT_EQ(stack.undoText(), expected);
+            stack.undo();  // each case starts from the same scene
+            stack.clear();
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+// A drag: every move merges into the first step; the release closes it.
+TEST_F(ColorControllerTest, DragMergesIntoOneStepUntilReleased)
+{
+    db.getColorParameters(red);
+    const std::int64_t recordsBefore = orb::memoryStats().records;
+    controller->setColor(red, rgb(0.1f, 0, 0), ContinueMerge);
+    const std::int64_t recordsAfterFirst = orb::memoryStats().records;
+    for (int i = 2; i <= 50; ++i)
+        controller->setColor(red, rgb(i / 100.0f, 0, 0), ContinueMerge);
+    controller->setColor(red, rgb(0.9f, 0, 0, "Crimson"), FinishMerge);
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_EQ(orb::memoryStats().records, recordsAfterFirst);  // no snapshot is kept per move
+    EXPECT_EQ(name(red), "Crimson");
+
+    controller->setColor(red, rgb(0, 0, 0), ContinueMerge);  // the closed step takes no more
+    EXPECT_EQ(stack.count(), 2);
+    stack.undo();
+    stack.undo();
+    EXPECT_EQ(rgba(red), (Rgba{1, 0, 0, 1}));
+    EXPECT_EQ(name(red), "Red");
+    stack.redo();
+    EXPECT_EQ(rgba(red), (Rgba{0.9f, 0, 0, 1}));
+    stack.clear();
+    EXPECT_EQ(orb::memoryStats().records, recordsBefore);
+}
+
+// Switching the sub colour by hand deactivates the colorway that chose another.
+TEST_F(ColorControllerTest, SwitchingSubColourDeactivatesDisagreeingColorway)
+{
+    controller->setActiveSubColor(flag, blue);
+    EXPECT_EQ(events(), (QStringList{updated(flag), colorwayUpdated(summer), colorwaySynced(summer)}));
+    EXPECT_FALSE(db.getColorwayParameters(summer)->isActive());
+    EXPECT_EQ(db.activeColorwayId(), None);
+
+    stack.undo();
+    EXPECT_EQ(events(), (QStringList{updated(flag), colorwayUpdated(summer), colorwaySynced(summer)}));
+    EXPECT_TRUE(db.getColorwayParameters(summer)->isActive());
+    EXPECT_EQ(db.activeColorwayId(), summer);
+    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), green);
+}
+
+TEST_F(ColorControllerTest, ApplyingColorwaysUndoesToTheFlagsBefore)
+{
+    controller->applyColorway(winter);
+    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), blue);
+    EXPECT_EQ(db.activeColorwayId(), winter);
+    controller->applyColorway(winter);  // already active: undoing this must keep it so
+    stack.undo();
+    EXPECT_TRUE(db.getColorwayParameters(winter)->isActive());
+    EXPECT_EQ(db.activeColorwayId(), winter);
+    stack.undo();
+    EXPECT_FALSE(db.getColorwayParameters(winter)->isActive());
+    EXPECT_TRUE(db.getColorwayParameters(summer)->isActive());
+    EXPECT_EQ(db.activeColorwayId(), summer);
+    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), green);
+}
+
+TEST_F(ColorControllerTest, OperationsThatMustNotPush)
+{
+    const Ids all = {red, green, blue};
+    const Ids unknown = {99};
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"flags on a multi colour", [&] { controller->setFlags(flag, 8, true); }},
+        {"sub colours of a plain colour", [&] { controller->setActiveSubColor(red, green); }},
+        {"remove every sub colour", [&] { EXPECT_FALSE(controller->removeSubColors(flag, {all.data(), 3})); }},
+        {"remove nothing", [&] { EXPECT_FALSE(controller->removeSubColors(flag, {unknown.data(), 1})); }},
+        {"move unknown ids", [&] { controller->moveSubColors(flag, {unknown.data(), 1}, 0, None); }},
+        {"change to a listed sub colour", [&] { controller->changeSubColor(flag, red, green); }},
+        {"unlink past the end", [&] { controller->unlinkSubColor(flag, 3); }},
+        {"unknown colour", [&] { controller->setColor(99, rgb(1, 1, 1), FinishMerge); }},
+        {"unknown colorway", [&] { controller->setDeleted(99, true); }},
+        {"apply unknown colorway", [&] { controller->applyColorway(None); }},
+        {"colorway without name", [&] { EXPECT_EQ(controller->createColorway("", {}), None); }},
+        {"switch in a plain colour", [&] { EXPECT_EQ(controller->addOrSwitchSubColor(red, green, true), None); }},
+        {"toggle nothing", [&] { EXPECT_EQ(controller->toggleMultiColor(None), None); }},
+        {"add to a plain colour", [&] { EXPECT_EQ(controller->addSubColor(red, rgb(1, 1, 1), 0), None); }},
+        {"link unused colour", [&] { controller->linkColor(green, blue); }},
+    };
+    const std::size_t colorsBefore = db.colors().size();
+    for (const auto& [what, run] : cases) {
+        SCOPED_TRACE(what);
+        run();
+        EXPECT_EQ(stack.count(), 0);
+    }
+    EXPECT_EQ(db.colors().size(), colorsBefore);
+}
+
+TEST_F(ColorControllerTest, RemovingChosenSubColourDropsMultiColourFromColorways)
+{
+    const Ids removed = {blue};
+    EXPECT_TRUE(controller->removeSubColors(flag, {removed.data(), 1}));
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_EQ(subs(flag), (Ids{red, green}));
+    EXPECT_TRUE(db.getColorwayParameters(summer)->hasMultiColor(flag));
+    EXPECT_FALSE(db.getColorwayParameters(winter)->hasMultiColor(flag));
+    EXPECT_TRUE(db.getColorwayParameters(winter)->isDeleted());
+    stack.undo();
+    EXPECT_EQ(subs(flag), (Ids{red, green, blue}));
+    EXPECT_TRUE(db.getColorwayParameters(winter)->hasMultiColor(flag));
+    EXPECT_FALSE(db.getColorwayParameters(winter)->isDeleted());
+}
+
+TEST_F(ColorControllerTest, ToggleMultiColour)
+{
+    // Disabling relinks the material to the active sub colour and leaves both colorways, in one step.
+    EXPECT_EQ(controller->toggleMultiColor(flag), green);
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_EQ(stack.undoText(), "Disable Multi Color (Flag)");
+    EXPECT_EQ(runtime->materialColors(paint), (Ids{green, red, red}));
+    EXPECT_FALSE(db.getColorwayParameters(summer)->hasMultiColor(flag));
+    EXPECT_FALSE(db.getColorwayParameters(winter)->hasMultiColor(flag));
+    stack.undo();
+    EXPECT_EQ(runtime->materialColors(paint), (Ids{flag, red, red}));
+    EXPECT_TRUE(db.getColorwayParameters(summer)->hasMultiColor(flag));
+
+    // Enabling an unnamed colour names both with the unique "Multi-Color".
+    const orb::ColorId plain = runtime->createColor("", {0.5f, 0.5f, 0.5f, 1});
+    runtime->createMultiColor("Multi-Color", {red});
+    runtime->setMaterialColors(paint, {plain});
+    const orb::ColorId multi = controller->toggleMultiColor(plain);
+    ASSERT_NE(multi, None);
+    EXPECT_EQ(name(plain), "Multi-Color 1");
+    EXPECT_EQ(name(multi), "Multi-Color 1");
+    EXPECT_EQ(subs(multi), Ids{plain});
+    EXPECT_EQ(runtime->materialColors(paint), Ids{multi});
+    EXPECT_EQ(stack.undoText(), "Enable Multi Color (Multi-Color 1)");
+    stack.undo();
+    EXPECT_EQ(name(plain), "");
+    EXPECT_EQ(runtime->materialColors(paint), Ids{plain});
+}
+
+TEST_F(ColorControllerTest, AddOrSwitchSubColour)
+{
+    // Linked: the colour itself, added when new; unlinked: a new copy of its value.
+    const orb::ColorId pink = runtime->createColor("Pink", {1, 0.5f, 0.5f, 1});
+    EXPECT_EQ(controller->addOrSwitchSubColor(flag, pink, true), pink);
+    EXPECT_EQ(subs(flag), (Ids{red, green, blue, pink}));
+    EXPECT_EQ(controller->addOrSwitchSubColor(flag, red, true), red);
+    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), red);
+
+    const orb::ColorId copy = controller->addOrSwitchSubColor(flag, red, false);
+    ASSERT_NE(copy, None);
+    EXPECT_NE(copy, red);
+    EXPECT_EQ(subs(flag), (Ids{red, green, blue, pink, copy}));
+    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), copy);
+    EXPECT_EQ(rgba(copy), rgba(red));
+    EXPECT_EQ(name(copy), "Red 1");
+}
+
+TEST_F(ColorControllerTest, ConflictsNeedActiveMaterials)
+{
+    ZColorExt incoming;
+    incoming.setMultiColor(true);
+    const orb::ColorId gray = runtime->createColor("Gray", {0.5f, 0.5f, 0.5f, 1});
+    incoming.setColors({{rgb(1, 0, 0.0005f, "Red"), None},
+                        {rgb(0, 0, 0.998f, "Blue"), None},
+                        {rgb(0, 1, 0, "Red"), None},
+                        {rgb(0.5f, 0.5f, 0.5f, "Gray"), None}});
+    // Red is used by the active material directly, Blue through Flag, Gray by none.
+    EXPECT_EQ(controller->checkForConflict(incoming),
+              (std::vector<ColorConflict>{{0, red, true, true}, {1, blue, true, false}, {2, red, true, false}}));
+    EXPECT_EQ(controller->activeReferenceCount(gray), 0u);
+    EXPECT_EQ(controller->activeReferenceCount(red), 1u);
+    EXPECT_TRUE(controller->anyMultiColorInUse());
+    materials->setMaterialActive(paint, false);
+    EXPECT_TRUE(controller->checkForConflict(incoming).empty());
+    EXPECT_FALSE(controller->anyMultiColorInUse());
+}
+
+class MockSceneMaterial : public ISceneMaterial {
+public:
+    MOCK_METHOD(void, setColorParameter, (std::uint32_t, orb::ColorId), (override));
+    MOCK_METHOD(void, beginColorChange, (), (override));
+    MOCK_METHOD(void, updateMaterial, (bool, bool), (override));
+    MOCK_METHOD(std::vector<std::uint32_t>, colorParameters, (orb::ColorId), (const, override));
+};
+
+class MockSceneMaterialManager : public ISceneMaterialManager {
+public:
+    MOCK_METHOD(ISceneMaterial*, sceneMaterial, (orb::MaterialId, std::uint32_t), (override));
+    MOCK_METHOD(ISceneMaterial*, findSceneMaterial, (orb::MaterialId), (override));
+    MOCK_METHOD(bool, isMaterialActive, (orb::MaterialId), (const, override));
+};
+
+TEST_F(ColorControllerTest, RelinkingCallsTheSceneMaterialsInOrder)
+{
+    MockSceneMaterialManager manager;
+    MockSceneMaterial material;
+    ColorController mocked(&db, &manager, &stack);
+    {
+        InSequence order;
+        EXPECT_CALL(manager, findSceneMaterial(paint)).WillOnce(Return(nullptr));
+        EXPECT_CALL(manager, sceneMaterial(paint, None)).WillOnce(Return(&material));
+        EXPECT_CALL(material, colorParameters(red)).WillOnce(Return(std::vector<std::uint32_t>{1, 2}));
+        EXPECT_CALL(material, beginColorChange());
+        EXPECT_CALL(material, setColorParameter(1, blue));
+        EXPECT_CALL(material, setColorParameter(2, blue));
+        EXPECT_CALL(material, updateMaterial(true, true));
+    }
+    mocked.linkMaterialColors(red, blue);
+    ::testing::Mock::VerifyAndClearExpectations(&manager);
+
+    // The single-parameter command sets and updates without recording again.
+    EXPECT_CALL(manager, sceneMaterial(paint, None)).WillRepeatedly(Return(&material));
+    {
+        InSequence order;
+        EXPECT_CALL(material, setColorParameter(1, blue));
+        EXPECT_CALL(material, updateMaterial(false, true));
+        EXPECT_CALL(material, setColorParameter(1, red));
+        EXPECT_CALL(material, updateMaterial(false, true));
+    }
+    stack.push(new ZLinkColorCommand(&mocked, red, blue, paint, 1));
+    stack.undo();
+    stack.clear();
+}
+
+} // namespace

@@ -1,0 +1,173 @@
+#include "ColorTestSupport.h"
+#include "support/EventRecorder.h"
+
+#include <zsg/color/ColorController.h>
+#include <zsg/color/ColorDB.h>
+#include <zsg/color/IColorLinkHandler.h>
+#include <zsg/color/ZColorLinker.h>
+#include <zsg/platform/ZUndoStack.h>
+#include <zsg/scenegraph/ZEventQueue.h>
+
+#include <orbmem/MemorySceneMaterialManager.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+using namespace zsg;
+using ::testing::Return;
+using ::testing::StrictMock;
+using Ids = std::vector<orb::ColorId>;
+using Names = std::vector<std::string>;
+
+namespace {
+
+constexpr orb::ColorId None = orb::InvalidId;
+
+class MockLinkHandler : public IColorLinkHandler {
+public:
+    MOCK_METHOD(bool, shouldLinkToExisting, (), (override));
+};
+
+// Declared in dependency order, so it is taken down in reverse.
+struct Scene {
+    orb::MemoryRuntime memory;
+    orb::MemorySceneMaterialManager materials{memory};
+    ZEventQueue queue;
+    ColorDB db{&queue, &memory};
+    ZUndoStack undo;
+    ColorController controller{&db, &materials, &undo};
+    test::EventRecorder recorder{&queue};
+};
+
+ZColor rgb(float r, float g, float b, const std::string& name) { return ZColor(ZColor::RGB, r, g, b, 0, 1, name); }
+
+ZColorExt newMulti(const QList<ZColor>& subs)
+{
+    ZColorExt color;
+    color.setMultiColor(true);
+    QList<ZColorExt::ZColorWithId> entries;
+    for (const ZColor& sub : subs)
+        entries.append({sub, None});
+    color.setColors(entries);
+    color.setColorName("Flag");
+    return color;
+}
+
+Ids idsOf(const ZColorExt& color)
+{
+    Ids ids;
+    for (const ZColorExt::ZColorWithId& entry : color.colors())
+        ids.push_back(entry.id);
+    return ids;
+}
+
+class ColorLinkerTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        linker.reset();
+        scene.reset();
+        EXPECT_EQ(orb::memoryStats(), start);
+    }
+
+    // A plain colour that a material of the scene uses.
+    orb::ColorId usedColor(const std::string& name, orbColor_rgba value)
+    {
+        const orb::ColorId id = scene->memory.createColor(name, value);
+        materials.push_back(scene->memory.createMaterial(name, {id}));
+        return id;
+    }
+
+    const orb::MemoryStats start = orb::memoryStats();
+    std::unique_ptr<Scene> scene = std::make_unique<Scene>();
+    StrictMock<MockLinkHandler> handler;
+    std::unique_ptr<IColorLinker> linker = scene->db.getColorLinker(&scene->controller, &handler);
+    std::vector<orb::MaterialId> materials;
+};
+
+TEST_F(ColorLinkerTest, ConflictsAreLinkedOrRenamedOnOneAnswer)
+{
+    struct Row { bool active, link, applyValue; Names names; bool linked; float red; int steps; };
+    const Row rows[] = {
+        {true, true, true, {"Red", "Blue", "Green"}, true, 1.0f, 2},  // the scene takes the incoming value
+        {true, true, false, {"Red", "Blue", "Green"}, true, 0.5f, 0},
+        {true, false, true, {"Red 1", "Blue 1", "Green"}, false, 1.0f, 0},
+        {false, true, true, {"Red", "Blue", "Green"}, false, 1.0f, 0},  // unused by active materials: no conflict
+    };
+    const orb::ColorId red = usedColor("Red", {0.5f, 0, 0, 1});
+    const orb::ColorId blue = usedColor("Blue", {0, 0, 0.5f, 1});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "link " << row.link << " apply " << row.applyValue
+                                          << " active " << row.active);
+        for (orb::MaterialId material : materials)
+            scene->materials.setMaterialActive(material, row.active);
+        ON_CALL(handler, shouldLinkToExisting()).WillByDefault(Return(row.link));
+        EXPECT_CALL(handler, shouldLinkToExisting()).Times(row.active ? 1 : 0);
+
+        const ZColorExt result = linker->resolveConflicts(
+            newMulti({rgb(1, 0, 0, "Red"), rgb(0, 0, 1, "Blue"), rgb(0, 1, 0, "Green")}), row.applyValue, false);
+        ::testing::Mock::VerifyAndClearExpectations(&handler);
+
+        EXPECT_EQ((Names{result.getName(0), result.getName(1), result.getName(2)}), row.names);
+        EXPECT_EQ(idsOf(result), row.linked ? Ids({red, blue, None}) : Ids({None, None, None}));
+        EXPECT_FLOAT_EQ(result.color(0).component(0), row.red);
+        EXPECT_EQ(scene->undo.count(), row.steps);
+        const QStringList announced = row.steps ? QStringList({QStringLiteral("ColorUpdated color=%1").arg(red),
+                                                               QStringLiteral("ColorUpdated color=%1").arg(blue)})
+                                                : QStringList();
+        EXPECT_EQ(scene->recorder.take(), announced);
+        while (scene->undo.undo()) {}
+        scene->undo.clear();
+        scene->recorder.take();
+        EXPECT_FLOAT_EQ(scene->db.colorFromId(red).color(0).component(0), 0.5f);
+    }
+}
+
+TEST_F(ColorLinkerTest, SubColoursAreAddedOnlyWhenNew)
+{
+    Scene& s = *scene;
+    const orb::ColorId a = s.memory.createColor("A", {1, 0, 0, 1});
+    const orb::ColorId b = s.memory.createColor("B", {0, 1, 0, 1});
+    const orb::ColorId c = s.memory.createColor("C", {0, 0, 1, 1});
+    const std::map<std::string, orb::ColorId> ids = {
+        {"A", a}, {"B", b}, {"C", c},
+        {"AB", s.memory.createMultiColor("AB", {a, b})}, {"CA", s.memory.createMultiColor("CA", {c, a})}};
+
+    struct Row { const char* target; const char* source; bool skip; Ids subsAfter; int steps; };
+    const Row rows[] = {
+        {"AB", "A", true, {a, b}, 0},
+        {"AB", "A", false, {a, b}, 0},
+        {"AB", "C", true, {a, b, c}, 1},
+        {"AB", "CA", true, {a, b, c}, 1},
+        {"AB", "CA", false, {b, c, a}, 1},  // a moves to the end
+        {"A", "B", true, {a, b}, 2},  // the plain target is made a multi colour first
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.target << " <- " << row.source << " skip " << row.skip);
+        while (s.undo.undo()) {}
+        s.undo.clear();
+        s.recorder.take();
+
+        ZColorExt target = s.db.colorFromId(ids.at(row.target));
+        linker->addSubColorsFrom(target, s.db.colorFromId(ids.at(row.source)), row.skip);
+        EXPECT_TRUE(target.isMultiColor());
+        EXPECT_EQ(idsOf(s.db.colorFromId(target.getId())), row.subsAfter);
+        EXPECT_EQ(s.undo.count(), row.steps);
+        EXPECT_EQ(s.recorder.take().isEmpty(), row.steps == 0);
+    }
+}
+
+TEST_F(ColorLinkerTest, LinkedColourIsPushedAndAdded)
+{
+    const orb::ColorId a = scene->memory.createColor("A", {1, 0, 0, 1});
+    const orb::ColorId multi = scene->memory.createMultiColor("M", {a});
+    ZColorExt green(rgb(0, 1, 0, "Green"));
+    EXPECT_EQ(linker->addLinkedColor(scene->db.colorFromId(multi), green), green);
+    ASSERT_NE(green.getId(), None);  // pushed: a colour of the scene now
+    EXPECT_EQ(idsOf(scene->db.colorFromId(multi)), Ids({a, green.getId()}));
+}
+
+} // namespace
