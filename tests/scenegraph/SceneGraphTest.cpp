@@ -1,5 +1,7 @@
 #include "support/EventRecorder.h"
 
+#include <zsg/color/ColorDB.h>
+#include <zsg/color/IColorController.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
 #include <zsg/scenegraph/IEventQueue.h>
@@ -99,6 +101,9 @@ TEST_F(SceneGraphTest, AccessorsReturnTheSamePointers)
     ASSERT_NE(graph->eventQueue(), nullptr);
     EXPECT_EQ(graph->eventQueue(), graph->eventQueue());
     EXPECT_EQ(graph->eventQueue()->parent(), nullptr);
+    ASSERT_NE(graph->colorController(), nullptr);
+    EXPECT_EQ(graph->colorController(), graph->colorController());
+    EXPECT_EQ(graph->colorController()->colorDB(), graph->colorDB());
 }
 
 TEST_F(SceneGraphTest, AllocationFailureAtAnyStepLeavesNothingBehind)
