@@ -9,7 +9,10 @@
 
 using namespace zsg;
 
-Shell::Shell(QTextStream& out) : m_out(out), m_runtime(std::make_unique<orb::MemoryRuntime>())
+Shell::Shell(QTextStream& out)
+    : m_out(out),
+      m_runtime(std::make_unique<orb::MemoryRuntime>()),
+      m_sceneMaterials(std::make_unique<orb::MemorySceneMaterialManager>(*m_runtime, &m_undoStack))
 {
     addCommand("help", "help [command]", "list the commands, or describe one",
                [this](const QStringList& args) { return help(args); });
@@ -18,16 +21,36 @@ Shell::Shell(QTextStream& out) : m_out(out), m_runtime(std::make_unique<orb::Mem
     addCmfCommands(*this);
     addColorCommands(*this);
     addMaterialCommands(*this);
+    addColorEditCommands(*this);
 }
 
 Shell::~Shell()
 {
+    // Commands may hold undo macros open; they close them while the stack lives.
+    m_commands.clear();
     destroySceneGraph();
 }
 
 void Shell::addCommand(const QString& name, const QString& usage, const QString& help, Handler handler)
 {
     m_commands.insert(name, Command{usage, help, std::move(handler)});
+}
+
+void Shell::addCommand(const QString& name, const QString& help, const QList<Subcommand>& subcommands)
+{
+    QStringList usages;
+    for (const Subcommand& sub : subcommands)
+        usages << (sub.usage.isEmpty() ? sub.name : sub.name + QLatin1Char(' ') + sub.usage);
+    addCommand(name, name + QStringLiteral(" <subcommand> [args...]"), help + QStringLiteral(": ") + usages.join(" | "),
+               [this, name, subcommands](const QStringList& args) {
+                   if (args.isEmpty())
+                       return fail(QStringLiteral("missing subcommand (try 'help %1')").arg(name));
+                   for (const Subcommand& sub : subcommands) {
+                       if (sub.name == args[0])
+                           return sub.handler(args.mid(1));
+                   }
+                   return fail(QStringLiteral("unknown subcommand '%1' (try 'help %2')").arg(args[0], name));
+               });
 }
 
 int Shell::run(QTextStream& in)
@@ -155,6 +178,7 @@ void Shell::createSceneGraph()
     destroySceneGraph();
     SceneGraphPars pars;
     pars.rtApi = m_runtime.get();
+    pars.sceneMaterialManager = m_sceneMaterials.get();
     pars.taskQueue = &m_taskQueue;
     pars.undoStack = &m_undoStack;
     m_sceneGraph = ISceneGraph::create(pars);
@@ -175,6 +199,12 @@ void Shell::destroySceneGraph()
 void Shell::handleEvent(Event* event)
 {
     m_out << "event " << eventText(*event) << '\n';
+}
+
+bool Shell::shouldLinkToExisting()
+{
+    print(QStringLiteral("link handler asked: %1").arg(m_linkAnswer ? "link to existing" : "keep new"));
+    return m_linkAnswer;
 }
 
 bool Shell::help(const QStringList& args)

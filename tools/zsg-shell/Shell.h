@@ -3,12 +3,14 @@
 // user interface would, and prints every posted event and every result.
 // Subsystems contribute their commands through add*Commands(Shell&).
 
+#include <zsg/color/IColorLinkHandler.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
 #include <zsg/scenegraph/IEventListener.h>
 #include <zsg/scenegraph/ISceneGraph.h>
 
 #include <orbmem/MemoryRuntime.h>
+#include <orbmem/MemorySceneMaterialManager.h>
 
 #include <QMap>
 #include <QStringList>
@@ -18,16 +20,26 @@
 #include <memory>
 #include <optional>
 
-class Shell : public zsg::IEventListener {
+// The shell is also the application's colour link handler: it answers as
+// set with setLinkAnswer and prints each time it is asked.
+class Shell : public zsg::IEventListener, public zsg::IColorLinkHandler {
 public:
     // A command gets its arguments (without the command word) and returns
     // false after reporting an error with fail().
     using Handler = std::function<bool(const QStringList& args)>;
+    // One word of a command with subcommands; `usage` lists its arguments.
+    struct Subcommand {
+        QString name;
+        QString usage;
+        Handler handler;
+    };
 
     explicit Shell(QTextStream& out);
     ~Shell() override;
 
     void addCommand(const QString& name, const QString& usage, const QString& help, Handler handler);
+    // A command whose first argument picks the subcommand; its help lists them.
+    void addCommand(const QString& name, const QString& help, const QList<Subcommand>& subcommands);
 
     // Runs every line of `in`; returns the number of lines that failed.
     int run(QTextStream& in);
@@ -45,6 +57,7 @@ public:
     orb::MemoryRuntime& runtime() { return *m_runtime; }
     zsg::ZUndoStack& undoStack() { return m_undoStack; }
     zsg::ZTaskQueue& taskQueue() { return m_taskQueue; }
+    orb::MemorySceneMaterialManager& sceneMaterials() { return *m_sceneMaterials; }
     zsg::ISceneGraph* sceneGraph() const { return m_sceneGraph.get(); }
     // The scene graph, or an error when none was created.
     zsg::ISceneGraph* requireSceneGraph();
@@ -52,6 +65,9 @@ public:
     void destroySceneGraph();
 
     void handleEvent(zsg::Event* event) override;
+
+    bool shouldLinkToExisting() override;
+    void setLinkAnswer(bool link) { m_linkAnswer = link; }
 
 private:
     struct Command {
@@ -64,9 +80,12 @@ private:
     QTextStream& m_out;
     QMap<QString, Command> m_commands;
     QString m_error;
+    bool m_linkAnswer = true;
     // Declared so that the scene graph goes first and the host services last.
     std::unique_ptr<orb::MemoryRuntime> m_runtime;
     zsg::ZUndoStack m_undoStack;
+    // Records material relinks as steps on the undo stack.
+    std::unique_ptr<orb::MemorySceneMaterialManager> m_sceneMaterials;
     zsg::ZTaskQueue m_taskQueue;
     std::unique_ptr<zsg::ISceneGraph> m_sceneGraph;
 };
@@ -76,3 +95,4 @@ void addValueCommands(Shell& shell);
 void addCmfCommands(Shell& shell);
 void addColorCommands(Shell& shell);
 void addMaterialCommands(Shell& shell);
+void addColorEditCommands(Shell& shell);
