@@ -72,6 +72,17 @@ void editColorway(ColorDB* db, ZUndoStack* stack, orb::ColorwayId id, std::uint3
     stack->push(new ZEditColorWayCommand(kind, db, std::move(before), std::move(after)));
 }
 
+// The ids that name colours other than `multi`, in order: a multi colour's
+// list never takes ids the renderer does not know, nor the multi colour itself.
+std::vector<orb::ColorId> colorsFor(ColorDB* db, orb::ColorId multi, orb::Span<const orb::ColorId> ids)
+{
+    std::vector<orb::ColorId> kept;
+    for (orb::ColorId id : ids)
+        if (id != multi && id != orb::InvalidId && db->getColorParameters(id))
+            kept.push_back(id);
+    return kept;
+}
+
 // A new plain colour, named after the value (unique in the renderer) and holding it.
 orb::ColorId createPlainColor(ColorDB* db, const ZColor& color)
 {
@@ -286,15 +297,18 @@ bool ColorController::removeSubColors(orb::ColorId multi, orb::Span<const orb::C
 void ColorController::addSubColors(orb::ColorId multi, orb::Span<const orb::ColorId> ids, int position,
                                    orb::ColorId activeAfter) const
 {
+    const std::vector<orb::ColorId> added = colorsFor(m_colorDB, multi, ids);
     editColor(
         m_colorDB, m_undoStack, multi, true, ZEditColorCommand::AddSub,
         [&](ZColorExtEdit& view) {
-            view.insertSubColors(ids, position);
+            if (added.empty())
+                return false;
+            view.insertSubColors({added.data(), added.size()}, position);
             if (activeAfter != orb::InvalidId)
                 view.setActiveSub(activeAfter);
             return true;
         },
-        toVector(ids));
+        added);
 }
 
 void ColorController::moveSubColors(orb::ColorId multi, orb::Span<const orb::ColorId> ids, int position,
@@ -317,8 +331,9 @@ void ColorController::moveSubColors(orb::ColorId multi, orb::Span<const orb::Col
 
 void ColorController::setSubColors(orb::ColorId multi, orb::Span<const orb::ColorId> ids) const
 {
+    const std::vector<orb::ColorId> kept = colorsFor(m_colorDB, multi, ids);
     editColor(m_colorDB, m_undoStack, multi, true, ZEditColorCommand::AddSub, [&](ZColorExtEdit& view) {
-        view.setSubColors(ids);
+        view.setSubColors({kept.data(), kept.size()});
         return true;
     });
 }
@@ -334,7 +349,8 @@ void ColorController::setActiveSubColor(orb::ColorId multi, orb::ColorId sub) co
 void ColorController::changeSubColor(orb::ColorId multi, orb::ColorId oldSub, orb::ColorId newSub)
 {
     editColor(m_colorDB, m_undoStack, multi, true, ZEditColorCommand::Value, [&](ZColorExtEdit& view) {
-        if (newSub == orb::InvalidId || newSub == oldSub || view.hasSubColor(newSub) || !view.hasSubColor(oldSub))
+        if (newSub == oldSub || view.hasSubColor(newSub) || !view.hasSubColor(oldSub) ||
+            colorsFor(m_colorDB, multi, {&newSub, 1}).empty())
             return false;
         view.replaceSubColor(oldSub, newSub);
         return true;

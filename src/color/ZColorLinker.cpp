@@ -43,11 +43,13 @@ void ZColorLinker::addSubColorsFrom(ZColorExt& target, const ZColorExt& source, 
 
     std::vector<orb::ColorId> ids;
     if (source.isMultiColor()) {
+        // Entries without a renderer colour cannot become sub colours.
         for (const ZColorExt::ZColorWithId& entry : source.colors())
-            if (!skipExisting || !isExisting(entry.id))
+            if (entry.id != orb::InvalidId && (!skipExisting || !isExisting(entry.id)))
                 ids.push_back(entry.id);
     } else {
-        if ((skipExisting && source.getId() == target.getId()) || isExisting(source.getId()))
+        if (source.getId() == orb::InvalidId || (skipExisting && source.getId() == target.getId()) ||
+            isExisting(source.getId()))
             return;
         ids.push_back(source.getId());
     }

@@ -162,6 +162,13 @@ TEST_F(ColorControllerTest, UndoTextsAndTheirContexts)
         }
         QCoreApplication::removeTranslator(&translator);
     }
+    // The default name of a new multi colour is a translated text too.
+    ContextTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const orb::ColorId unnamed = runtime->createColor("", {});
+    const orb::ColorId multi = controller->toggleMultiColor(unnamed);
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_EQ(name(multi), "QObject|Multi-Color");
 }
 
 // A drag: every move merges into the first step; the release closes it.
@@ -225,6 +232,7 @@ TEST_F(ColorControllerTest, OperationsThatMustNotPush)
 {
     const Ids all = {red, green, blue};
     const Ids unknown = {99};
+    const Ids notColors = {99, None, flag, paint};
     const std::vector<std::pair<const char*, std::function<void()>>> cases = {
         {"flags on a multi colour", [&] { controller->setFlags(flag, 8, true); }},
         {"sub colours of a plain colour", [&] { controller->setActiveSubColor(red, green); }},
@@ -232,6 +240,7 @@ TEST_F(ColorControllerTest, OperationsThatMustNotPush)
         {"remove nothing", [&] { EXPECT_FALSE(controller->removeSubColors(flag, {unknown.data(), 1})); }},
         {"move unknown ids", [&] { controller->moveSubColors(flag, {unknown.data(), 1}, 0, None); }},
         {"change to a listed sub colour", [&] { controller->changeSubColor(flag, red, green); }},
+        {"add ids that are no colours", [&] { controller->addSubColors(flag, {notColors.data(), 4}, 0, None); }},
         {"unlink past the end", [&] { controller->unlinkSubColor(flag, 3); }},
         {"unknown colour", [&] { controller->setColor(99, rgb(1, 1, 1), FinishMerge); }},
         {"unknown colorway", [&] { controller->setDeleted(99, true); }},
