@@ -73,6 +73,7 @@ public:
         colorways.push_back(runtime.createColorway("W0", {multis[0], multis[1]}, {plain[1], plain[3]}));
         colorways.push_back(runtime.createColorway("W1", {multis[0], multis[2]}, {plain[2], plain[6]}));
         runtime.activateColorway(colorways[0]);
+        highestColor = colorways.back();
         sceneMaterials.setMaterialActive(materials[2], false);
 
         // Views normalise what they read (colorways drop multi colours that
@@ -96,14 +97,8 @@ public:
         return ids;
     }
 
-    std::uint32_t highestId() const
-    {
-        std::uint32_t highest = 0;
-        for (const auto& list : {plain, multis, colorways, materials})
-            for (std::uint32_t id : list)
-                highest = std::max(highest, id);
-        return highest;
-    }
+    // The renderer issues ids in ascending order from one counter.
+    std::uint32_t highestId() const { return std::max(highestColor, materials.back()); }
 
     State state()
     {
@@ -312,23 +307,15 @@ private:
         }
         if (stack.count() != countBefore || stack.index() != indexBefore)
             openMerge = None;
-        // New colours and colorways join the pools through db.colors() and friends.
-        for (orb::ColorId id : db.colors())
-            trackId(id);
-        for (orb::ColorId id : db.multiColors())
-            trackId(id);
-        for (orb::ColorwayId id : db.colorways())
-            trackId(id);
-    }
-
-    void trackId(std::uint32_t id)
-    {
-        if (id > highestId())
-            plain.push_back(id);  // only widens the range of ids that state() reads
+        // New colours and colorways widen the range of ids that state() reads.
+        for (auto list : {db.colors(), db.multiColors(), db.colorways()})
+            if (!list.empty())
+                highestColor = std::max(highestColor, list[list.size() - 1]);
     }
 
     std::mt19937 random;
     orb::ColorId openMerge = None;
+    std::uint32_t highestColor = 0;  // of colours and colorways
 };
 
 void expectRestored(const State& before, const State& now)
