@@ -387,6 +387,14 @@ TEST_F(ColorControllerTest, RelinkingCallsTheSceneMaterialsInOrder)
     stack.push(new ZLinkColorCommand(&mocked, red, blue, paint, 1));
     stack.undo();
     stack.clear();
+
+    // Conflict checks ask about materials with the runtime locked throughout.
+    EXPECT_CALL(manager, isMaterialActive(paint)).WillRepeatedly([&](orb::MaterialId) {
+        EXPECT_GT(runtime->lockDepth(), 0);
+        return true;
+    });
+    EXPECT_EQ(mocked.checkForConflict(ZColorExt(rgb(1, 0, 0, "Red"))).size(), 1u);
+    EXPECT_EQ(runtime->lockDepth(), 0);
 }
 
 } // namespace
