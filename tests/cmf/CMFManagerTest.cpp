@@ -1,6 +1,5 @@
 #include "support/EventRecorder.h"
 
-#include <zsg/cmf/CMFKey.h>
 #include <zsg/cmf/ZCMFManager.h>
 #include <zsg/cmf/ZCMFSchema.h>
 #include <zsg/platform/ZTaskQueue.h>
@@ -10,8 +9,6 @@
 #include <orbmem/MemoryRuntime.h>
 
 #include <gtest/gtest.h>
-
-#include <stdexcept>
 
 using namespace zsg;
 
@@ -76,32 +73,8 @@ TEST_F(CMFManagerTest, SetSchemaAnnouncesEveryCall)
     EXPECT_EQ(current, custom);
     EXPECT_EQ(manager.defaultSchema().attributes[0].hostData, "");
     graph->eventQueue()->removeListener(&reader);
-}
 
-TEST(CMFManagerNoQueueTest, SetSchemaWithoutSceneGraph)
-{
-    ZCMFManager manager(nullptr);
-    ZCMFSchema schema;
-    schema.name = "x";
-    manager.setSchema(schema);
-    EXPECT_EQ(manager.schema(), schema);
-}
-
-TEST(CMFKeyTest, KeyStrings)
-{
-    const std::pair<int, const char*> table[] = {
-        {0, "CMF::TEXT::NAME"},   {1, "CMF::TEXT::COLOR"}, {2, "CMF::TEXT::MATERIAL"},     {3, "CMF::TEXT::FINISH"},
-        {4, "CMF::TEXT::VENDOR"}, {5, "CMF::TEXT::NOTES"}, {6, "CMF::IMAGE::THUMBNAIL"},
-    };
-    EXPECT_EQ(cmfKeyString.size(), std::size(table));
-    for (const auto& [key, text] : table)
-        EXPECT_EQ(cmfKeyString.at(CMFKey(key)), text);
-    for (int key : {7, -1}) {
-        try {
-            cmfKeyString.at(CMFKey(key));
-            ADD_FAILURE() << key << " has a key string";
-        } catch (const std::out_of_range& e) {
-            EXPECT_STREQ(e.what(), "map::at");
-        }
-    }
+    ZCMFManager withoutGraph(nullptr);  // nothing to announce to
+    withoutGraph.setSchema(empty);
+    EXPECT_EQ(withoutGraph.schema(), empty);
 }

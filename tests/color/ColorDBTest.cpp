@@ -1,19 +1,17 @@
 #include "ColorTestSupport.h"
-#include "CountingRuntime.h"
 #include "support/EventRecorder.h"
 
 #include <zsg/color/ColorDB.h>
+#include <zsg/color/ZColorExtEdit.h>
 #include <zsg/scenegraph/ZEventQueue.h>
-
-#include <orbmem/MemoryRuntime.h>
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 using namespace zsg;
+using zsg::test::rgb;
 using zsg::test::toVector;
 using Ids = std::vector<orb::ColorId>;
 
@@ -26,55 +24,40 @@ QString updated(orb::ColorId id) { return QStringLiteral("ColorUpdated color=%1"
 QString colorwayUpdated(orb::ColorwayId id) { return QStringLiteral("ColorwayUpdated colorway=%1").arg(id); }
 QString colorwaySynced(orb::ColorwayId id) { return QStringLiteral("ColorwaySynced colorway=%1").arg(id); }
 
-ZColor rgb(float r, float g, float b, const std::string& name = {})
-{
-    return ZColor(ZColor::RGB, r, g, b, 0, 1, name);
-}
+// Counts record fetches, and can hide its scene as a runtime without a loaded scene would.
+struct CountingRuntime : orb::MemoryRuntime {
+    int colorFetches = 0;
+    int colorwayFetches = 0;
+    bool hideScene = false;
+
+    orbScene* scene() override { return hideScene ? nullptr : MemoryRuntime::scene(); }
+    orb::Record* colorRecord(orb::ColorId id) override
+    {
+        ++colorFetches;
+        return MemoryRuntime::colorRecord(id);
+    }
+    orb::Record* colorwayRecord(orb::ColorwayId id) override
+    {
+        ++colorwayFetches;
+        return MemoryRuntime::colorwayRecord(id);
+    }
+};
 
 class ColorDBTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        recorder.reset();
-        db.reset();
-        queue.reset();
-        runtime.reset();
-        memory.reset();
-        EXPECT_EQ(orb::memoryStats(), start);
-    }
-
     QStringList events() { return recorder->take(); }
 
-    // A multi colour pushed with new sub colours of these values, the first active.
     ZColorExt pushMulti(const std::string& name, const QList<ZColor>& subs)
     {
-        ZColorExt color;
-        color.setMultiColor(true);
-        QList<ZColorExt::ZColorWithId> entries;
-        for (const ZColor& sub : subs)
-            entries.append({sub, None});
-        color.setColors(entries);
-        color.setColorName(name);
+        ZColorExt color = test::newMulti(name, subs);
         db->pushColor(color);
         return color;
     }
 
-    // A colorway with these pairs, committed.
-    orb::ColorwayId pushColorway(std::vector<MultiColorPair> pairs, bool active = false)
-    {
-        const orb::ColorwayId id = db->createColorway();
-        ZColorwayEdit* view = db->getColorwayParameters(id);
-        view->setMultiColors({pairs.data(), pairs.size()});
-        view->setActive(active);
-        db->pushColorway(id);
-        return id;
-    }
-
-    const orb::MemoryStats start = orb::memoryStats();
-    std::unique_ptr<orb::MemoryRuntime> memory = std::make_unique<orb::MemoryRuntime>();
-    std::unique_ptr<test::CountingRuntime> runtime = std::make_unique<test::CountingRuntime>(*memory);
+    test::LeakCheck leakCheck;
+    CountingRuntime runtime;
     std::unique_ptr<ZEventQueue> queue = std::make_unique<ZEventQueue>();
-    std::unique_ptr<ColorDB> db = std::make_unique<ColorDB>(queue.get(), runtime.get());
+    std::unique_ptr<ColorDB> db = std::make_unique<ColorDB>(queue.get(), &runtime);
     std::unique_ptr<test::EventRecorder> recorder = std::make_unique<test::EventRecorder>(queue.get());
 };
 
@@ -111,19 +94,22 @@ TEST_F(ColorDBTest, PushingANewMultiColorCreatesAndAnnouncesInOrder)
 
 TEST_F(ColorDBTest, IdListsAreFetchedOnlyWhenTheRevisionChanges)
 {
-    auto liveArrays = [this] { return orb::memoryStats().arrays - start.arrays; };
+    auto liveArrays = [this] { return orb::memoryStats().arrays - leakCheck.start.arrays; };
     EXPECT_TRUE(db->colors().empty());  // the renderer's revision 0 matches the initial stamp
     EXPECT_EQ(liveArrays(), 0);
 
     const orb::ColorId multi = db->createColor("M", orbColor_extended::Multi);
-    orb::Record* own = test::addColor(*memory, "A");  // the scene's own record
+    orbScene_api* scene = orb_get_scene_api(runtime.scene());
+    scene->begin_color(orb::InvalidId);
+    scene->set_attribute("display_name", 10, "A");
+    orb::Record* own = scene->end_color();  // the scene's own record
     const orb::ColorId a = own->id;
     EXPECT_EQ(toVector(db->colors()), Ids{a});
     EXPECT_EQ(toVector(db->multiColors()), Ids{multi});
     EXPECT_EQ(liveArrays(), 3);  // colours, named colours, multi colours
 
     // A change the revision does not announce stays unseen: the lists are cached.
-    fields::writeFlag(test::field(own, "flags"), IColorExtEdit::MultiColorFlag, true);
+    ZColorExtEdit(nullptr, own).setFlag(IColorExtEdit::MultiColorFlag);
     EXPECT_EQ(toVector(db->colors()), Ids{a});
     EXPECT_EQ(toVector(db->multiColors()), Ids{multi});
     EXPECT_EQ(db->namedColors(), (Ids{multi, a}));  // never cached
@@ -135,10 +121,10 @@ TEST_F(ColorDBTest, IdListsAreFetchedOnlyWhenTheRevisionChanges)
 
     const orb::ColorwayId colorway = db->createColorway();
     EXPECT_EQ(toVector(db->colorways()), Ids{colorway});
-    runtime->hideScene = true;
+    runtime.hideScene = true;
     EXPECT_TRUE(db->colorways().empty());
     EXPECT_EQ(liveArrays(), 4);  // the cached colorway array survives
-    runtime->hideScene = false;
+    runtime.hideScene = false;
     EXPECT_EQ(toVector(db->colorways()), Ids{colorway});
 }
 
@@ -148,10 +134,10 @@ TEST_F(ColorDBTest, ViewsAreCachedUntilASnapshotReplacesThem)
     ZColorExtEdit* view = db->getColorParameters(id);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(db->getColorParameters(id), view);
-    EXPECT_EQ(runtime->colorFetches, 1);
+    EXPECT_EQ(runtime.colorFetches, 1);
     EXPECT_EQ(db->getColorParameters(4242), nullptr);
     EXPECT_EQ(db->getColorParameters(4242), nullptr);
-    EXPECT_EQ(runtime->colorFetches, 3);  // a missing record is asked for again
+    EXPECT_EQ(runtime.colorFetches, 3);  // a missing record is asked for again
 
     std::unique_ptr<ZColorExtEdit> snapshot = view->copy(id);
     snapshot->setColor({0, 1, 0, 1});
@@ -165,7 +151,7 @@ TEST_F(ColorDBTest, ViewsAreCachedUntilASnapshotReplacesThem)
     const orb::ColorwayId colorway = db->createColorway();
     ZColorwayEdit* colorwayView = db->getColorwayParameters(colorway);
     EXPECT_EQ(db->getColorwayParameters(colorway), colorwayView);
-    EXPECT_EQ(runtime->colorwayFetches, 1);
+    EXPECT_EQ(runtime.colorwayFetches, 1);
     std::unique_ptr<ZColorwayEdit> colorwaySnapshot = colorwayView->copy();
     colorwaySnapshot->setDisplayName("Summer");
     db->setColorwayEdit(colorwaySnapshot.get());
@@ -188,7 +174,7 @@ TEST_F(ColorDBTest, ColorwaySyncedArrivesFromTheEventLoopWhileTheDatabaseLives)
     EXPECT_EQ(events(), QStringList());
 
     // Pending when the queue goes: dropped with it, never run.
-    db = std::make_unique<ColorDB>(queue.get(), runtime.get());
+    db = std::make_unique<ColorDB>(queue.get(), &runtime);
     db->createColorway();
     recorder.reset();
     queue.reset();
@@ -197,14 +183,14 @@ TEST_F(ColorDBTest, ColorwaySyncedArrivesFromTheEventLoopWhileTheDatabaseLives)
 
 TEST_F(ColorDBTest, NameLookupsFindOnlyReferencedColors)
 {
-    const orb::ColorId unused = test::addColor(*memory, "Red")->id;
-    const orb::ColorId used = test::addColor(*memory, "Red")->id;
+    const orb::ColorId unused = runtime.createColor("Red", {});
+    const orb::ColorId used = runtime.createColor("Red", {});
     const orb::ColorId multi = db->createColor("Flag", orbColor_extended::Multi);
-    ScopedRTApiLock lock(runtime.get());
+    ScopedRTApiLock lock(&runtime);
     EXPECT_EQ(db->colorFromName(lock, "Red"), None);
-    memory->createMaterial("Paint", {used});
+    runtime.createMaterial("Paint", {used});
     EXPECT_EQ(db->colorFromName(lock, "Red"), used);
-    memory->createMaterial("Primer", {unused});
+    runtime.createMaterial("Primer", {unused});
     EXPECT_EQ(db->colorFromName(lock, "Red"), unused);  // the renderer's order decides
     EXPECT_EQ(db->colorFromName(lock, ""), None);
     EXPECT_EQ(db->multiColorFromName(lock, "Flag"), multi);  // no reference needed
@@ -219,12 +205,12 @@ TEST_F(ColorDBTest, CopiesAnnounceTheCopyAndTheSource)
     db->pushColor(red);
     events();
     const orb::ColorId source = red.getId();
-    const int sceneChanges = memory->sceneChangedCount();
+    const int sceneChanges = runtime.sceneChangedCount();
 
     const orb::ColorId copy = db->clone(source);
     EXPECT_EQ(events(), QStringList({created(copy), updated(source)}));
-    EXPECT_EQ(memory->sceneChangedCount(), sceneChanges + 1);
-    EXPECT_EQ(memory->lockDepth(), 0);
+    EXPECT_EQ(runtime.sceneChangedCount(), sceneChanges + 1);
+    EXPECT_EQ(runtime.lockDepth(), 0);
     ZColorExt copied = db->colorFromId(copy);
     EXPECT_EQ(copied.getColorName(), "Red 1");
     EXPECT_EQ(copied.color(0), rgb(1, 0, 0, "Red 1"));
@@ -253,17 +239,15 @@ TEST_F(ColorDBTest, ApplyingAColorway)
     const orb::ColorId multi = flag.getId();
     const orb::ColorId first = flag.getSubColorId(0);
     const orb::ColorId second = flag.getSubColorId(1);
-    memory->createMaterial("Paint", {multi});  // colorways drop multi colours nothing uses
-    const orb::ColorwayId summer = pushColorway({{multi, second}});
-    const orb::ColorwayId winter = pushColorway({{multi, first}}, true);
-    const orb::ColorwayId empty = pushColorway({});
-    ASSERT_EQ(db->activeColorwayId(), winter);
+    runtime.createMaterial("Paint", {multi});  // colorways drop multi colours nothing uses
+    const orb::ColorwayId summer = runtime.createColorway("Summer", {multi}, {second});
+    const orb::ColorwayId winter = runtime.createColorway("Winter", {multi}, {first});
+    const orb::ColorwayId empty = runtime.createColorway("", {}, {});
     // A record whose lists disagree in length reads as an empty colorway.
-    const orb::ColorwayId broken = db->createColorway();
-    orb::Record* record = runtime->colorwayRecord(broken);
-    test::writeList(record, "multi_colors", {multi});
-    runtime->commitColorway(record);
-    runtime->releaseColorway(record);
+    const orb::ColorwayId broken = runtime.createColorway("", {multi}, {});
+    db->getColorwayParameters(winter)->setActive(true);
+    db->pushColorway(winter);
+    ASSERT_EQ(db->activeColorwayId(), winter);
     QCoreApplication::processEvents();
     events();
 
@@ -294,31 +278,27 @@ TEST_F(ColorDBTest, AColorwayActivatedByTheRendererIsReadAnew)
     ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0), rgb(0, 0, 1)});
     const orb::ColorId multi = flag.getId();
     ZColorExt unusedFlag = pushMulti("Unused", {rgb(0, 1, 0)});
-    memory->createMaterial("Paint", {multi});
-    const orb::ColorwayId colorway = db->createColorway();
-    const std::vector<MultiColorPair> pairs{{multi, flag.getSubColorId(1)},
-                                            {unusedFlag.getId(), unusedFlag.getSubColorId(0)}};
-    ZColorwayEdit* view = db->getColorwayParameters(colorway);
-    view->setMultiColors({pairs.data(), pairs.size()});
-    view->commit(false);
+    runtime.createMaterial("Paint", {multi});
+    const orb::ColorwayId colorway = runtime.createColorway(
+        "", {multi, unusedFlag.getId()}, {flag.getSubColorId(1), unusedFlag.getSubColorId(0)});
     events();
 
     db->handleColorwayActivated(colorway + 100);  // never fetched: nothing happens
     EXPECT_EQ(events(), QStringList());
 
     // A fresh database prunes the unused multi colour from its view only.
-    db = std::make_unique<ColorDB>(queue.get(), runtime.get());
+    db = std::make_unique<ColorDB>(queue.get(), &runtime);
     EXPECT_EQ(toVector(db->getColorwayParameters(colorway)->multiColors()), Ids{multi});
     EXPECT_TRUE(db->getColorwayParameters(colorway)->isDirty());
-    EXPECT_EQ(ZColorwayEdit(runtime.get(), runtime->colorwayRecord(colorway)).multiColors().size(), 2u);
+    EXPECT_EQ(ZColorwayEdit(&runtime, runtime.colorwayRecord(colorway)).multiColors().size(), 2u);
     db->colorFromId(multi);
 
-    memory->activateColorway(colorway);  // behind the database's back
-    const int colorFetches = runtime->colorFetches;
-    const int colorwayFetches = runtime->colorwayFetches;
+    runtime.activateColorway(colorway);  // behind the database's back
+    const int colorFetches = runtime.colorFetches;
+    const int colorwayFetches = runtime.colorwayFetches;
     db->handleColorwayActivated(colorway);
-    EXPECT_EQ(runtime->colorFetches, colorFetches + 1);
-    EXPECT_EQ(runtime->colorwayFetches, colorwayFetches + 1);
+    EXPECT_EQ(runtime.colorFetches, colorFetches + 1);
+    EXPECT_EQ(runtime.colorwayFetches, colorwayFetches + 1);
     EXPECT_EQ(db->colorFromId(multi).activeIndex(), 1);
     EXPECT_EQ(events(), QStringList({updated(multi), colorwayUpdated(colorway), colorwayUpdated(colorway)}));
 }
@@ -349,7 +329,7 @@ TEST_F(ColorDBTest, InvalidIdsAndMissingRecordsDoNothing)
 {
     db->createColor("Red", orbColor_extended::Plain);
     events();
-    const int sceneChanges = memory->sceneChangedCount();
+    const int sceneChanges = runtime.sceneChangedCount();
     for (orb::ColorId id : {None, orb::ColorId(4242)}) {
         SCOPED_TRACE(id);
         db->pushColor(id);
@@ -372,9 +352,9 @@ TEST_F(ColorDBTest, InvalidIdsAndMissingRecordsDoNothing)
     db->setColorwayEdit(nullptr);
     QCoreApplication::processEvents();
     EXPECT_EQ(events(), QStringList());
-    EXPECT_EQ(memory->sceneChangedCount(), sceneChanges);
-    EXPECT_EQ(memory->lockDepth(), 0);
-    EXPECT_EQ(orb::memoryStats().records, start.records);
+    EXPECT_EQ(runtime.sceneChangedCount(), sceneChanges);
+    EXPECT_EQ(runtime.lockDepth(), 0);
+    EXPECT_EQ(orb::memoryStats().records, leakCheck.start.records);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <memory>
 
 using namespace zsg;
+using zsg::test::rgb;
 using ::testing::Return;
 using ::testing::StrictMock;
 using Ids = std::vector<orb::ColorId>;
@@ -31,31 +32,6 @@ public:
     MOCK_METHOD(bool, shouldLinkToExisting, (), (override));
 };
 
-// Declared in dependency order, so it is taken down in reverse.
-struct Scene {
-    orb::MemoryRuntime memory;
-    orb::MemorySceneMaterialManager materials{memory};
-    ZEventQueue queue;
-    ColorDB db{&queue, &memory};
-    ZUndoStack undo;
-    ColorController controller{&db, &materials, &undo};
-    test::EventRecorder recorder{&queue};
-};
-
-ZColor rgb(float r, float g, float b, const std::string& name) { return ZColor(ZColor::RGB, r, g, b, 0, 1, name); }
-
-ZColorExt newMulti(const QList<ZColor>& subs)
-{
-    ZColorExt color;
-    color.setMultiColor(true);
-    QList<ZColorExt::ZColorWithId> entries;
-    for (const ZColor& sub : subs)
-        entries.append({sub, None});
-    color.setColors(entries);
-    color.setColorName("Flag");
-    return color;
-}
-
 Ids idsOf(const ZColorExt& color)
 {
     Ids ids;
@@ -66,26 +42,16 @@ Ids idsOf(const ZColorExt& color)
 
 class ColorLinkerTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        linker.reset();
-        scene.reset();
-        EXPECT_EQ(orb::memoryStats(), start);
-    }
-
-    // A plain colour that a material of the scene uses.
-    orb::ColorId usedColor(const std::string& name, orbColor_rgba value)
-    {
-        const orb::ColorId id = scene->memory.createColor(name, value);
-        materials.push_back(scene->memory.createMaterial(name, {id}));
-        return id;
-    }
-
-    const orb::MemoryStats start = orb::memoryStats();
-    std::unique_ptr<Scene> scene = std::make_unique<Scene>();
+    test::LeakCheck leakCheck;
+    orb::MemoryRuntime memory;
+    orb::MemorySceneMaterialManager sceneMaterials{memory};
+    ZEventQueue queue;
+    ColorDB db{&queue, &memory};
+    ZUndoStack undo;
+    ColorController controller{&db, &sceneMaterials, &undo};
+    test::EventRecorder recorder{&queue};
     StrictMock<MockLinkHandler> handler;
-    std::unique_ptr<IColorLinker> linker = scene->db.getColorLinker(&scene->controller, &handler);
-    std::vector<orb::MaterialId> materials;
+    std::unique_ptr<IColorLinker> linker = db.getColorLinker(&controller, &handler);
 };
 
 TEST_F(ColorLinkerTest, ConflictsAreLinkedOrRenamedOnOneAnswer)
@@ -97,44 +63,45 @@ TEST_F(ColorLinkerTest, ConflictsAreLinkedOrRenamedOnOneAnswer)
         {true, false, true, {"Red 1", "Blue 1", "Green"}, false, 1.0f, 0},
         {false, true, true, {"Red", "Blue", "Green"}, false, 1.0f, 0},  // unused by active materials: no conflict
     };
-    const orb::ColorId red = usedColor("Red", {0.5f, 0, 0, 1});
-    const orb::ColorId blue = usedColor("Blue", {0, 0, 0.5f, 1});
+    const orb::ColorId red = memory.createColor("Red", {0.5f, 0, 0, 1});
+    const orb::ColorId blue = memory.createColor("Blue", {0, 0, 0.5f, 1});
+    const orb::MaterialId materials[] = {memory.createMaterial("Red", {red}), memory.createMaterial("Blue", {blue})};
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << "link " << row.link << " apply " << row.applyValue
                                           << " active " << row.active);
         for (orb::MaterialId material : materials)
-            scene->materials.setMaterialActive(material, row.active);
+            sceneMaterials.setMaterialActive(material, row.active);
         ON_CALL(handler, shouldLinkToExisting()).WillByDefault(Return(row.link));
         EXPECT_CALL(handler, shouldLinkToExisting()).Times(row.active ? 1 : 0);
 
         const ZColorExt result = linker->resolveConflicts(
-            newMulti({rgb(1, 0, 0, "Red"), rgb(0, 0, 1, "Blue"), rgb(0, 1, 0, "Green")}), row.applyValue, false);
+            test::newMulti("Flag", {rgb(1, 0, 0, "Red"), rgb(0, 0, 1, "Blue"), rgb(0, 1, 0, "Green")}),
+            row.applyValue, false);
         ::testing::Mock::VerifyAndClearExpectations(&handler);
 
         EXPECT_EQ((Names{result.getName(0), result.getName(1), result.getName(2)}), row.names);
         EXPECT_EQ(idsOf(result), row.linked ? Ids({red, blue, None}) : Ids({None, None, None}));
         EXPECT_FLOAT_EQ(result.color(0).component(0), row.red);
-        EXPECT_EQ(scene->undo.count(), row.steps);
+        EXPECT_EQ(undo.count(), row.steps);
         const QStringList announced = row.steps ? QStringList({QStringLiteral("ColorUpdated color=%1").arg(red),
                                                                QStringLiteral("ColorUpdated color=%1").arg(blue)})
                                                 : QStringList();
-        EXPECT_EQ(scene->recorder.take(), announced);
-        while (scene->undo.undo()) {}
-        scene->undo.clear();
-        scene->recorder.take();
-        EXPECT_FLOAT_EQ(scene->db.colorFromId(red).color(0).component(0), 0.5f);
+        EXPECT_EQ(recorder.take(), announced);
+        while (undo.undo()) {}
+        undo.clear();
+        recorder.take();
+        EXPECT_FLOAT_EQ(db.colorFromId(red).color(0).component(0), 0.5f);
     }
 }
 
 TEST_F(ColorLinkerTest, SubColoursAreAddedOnlyWhenNew)
 {
-    Scene& s = *scene;
-    const orb::ColorId a = s.memory.createColor("A", {1, 0, 0, 1});
-    const orb::ColorId b = s.memory.createColor("B", {0, 1, 0, 1});
-    const orb::ColorId c = s.memory.createColor("C", {0, 0, 1, 1});
+    const orb::ColorId a = memory.createColor("A", {1, 0, 0, 1});
+    const orb::ColorId b = memory.createColor("B", {0, 1, 0, 1});
+    const orb::ColorId c = memory.createColor("C", {0, 0, 1, 1});
     const std::map<std::string, orb::ColorId> ids = {
         {"A", a}, {"B", b}, {"C", c},
-        {"AB", s.memory.createMultiColor("AB", {a, b})}, {"CA", s.memory.createMultiColor("CA", {c, a})}};
+        {"AB", memory.createMultiColor("AB", {a, b})}, {"CA", memory.createMultiColor("CA", {c, a})}};
 
     struct Row { const char* target; const char* source; bool skip; Ids subsAfter; int steps; };
     const Row rows[] = {
@@ -147,27 +114,27 @@ TEST_F(ColorLinkerTest, SubColoursAreAddedOnlyWhenNew)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.target << " <- " << row.source << " skip " << row.skip);
-        while (s.undo.undo()) {}
-        s.undo.clear();
-        s.recorder.take();
+        while (undo.undo()) {}
+        undo.clear();
+        recorder.take();
 
-        ZColorExt target = s.db.colorFromId(ids.at(row.target));
-        linker->addSubColorsFrom(target, s.db.colorFromId(ids.at(row.source)), row.skip);
+        ZColorExt target = db.colorFromId(ids.at(row.target));
+        linker->addSubColorsFrom(target, db.colorFromId(ids.at(row.source)), row.skip);
         EXPECT_TRUE(target.isMultiColor());
-        EXPECT_EQ(idsOf(s.db.colorFromId(target.getId())), row.subsAfter);
-        EXPECT_EQ(s.undo.count(), row.steps);
-        EXPECT_EQ(s.recorder.take().isEmpty(), row.steps == 0);
+        EXPECT_EQ(idsOf(db.colorFromId(target.getId())), row.subsAfter);
+        EXPECT_EQ(undo.count(), row.steps);
+        EXPECT_EQ(recorder.take().isEmpty(), row.steps == 0);
     }
 }
 
 TEST_F(ColorLinkerTest, LinkedColourIsPushedAndAdded)
 {
-    const orb::ColorId a = scene->memory.createColor("A", {1, 0, 0, 1});
-    const orb::ColorId multi = scene->memory.createMultiColor("M", {a});
+    const orb::ColorId a = memory.createColor("A", {1, 0, 0, 1});
+    const orb::ColorId multi = memory.createMultiColor("M", {a});
     ZColorExt green(rgb(0, 1, 0, "Green"));
-    EXPECT_EQ(linker->addLinkedColor(scene->db.colorFromId(multi), green), green);
+    EXPECT_EQ(linker->addLinkedColor(db.colorFromId(multi), green), green);
     ASSERT_NE(green.getId(), None);  // pushed: a colour of the scene now
-    EXPECT_EQ(idsOf(scene->db.colorFromId(multi)), Ids({a, green.getId()}));
+    EXPECT_EQ(idsOf(db.colorFromId(multi)), Ids({a, green.getId()}));
 }
 
 } // namespace

@@ -10,7 +10,6 @@
 
 #include <functional>
 #include <memory>
-#include <utility>
 
 using namespace zsg;
 using zsg::test::toVector;
@@ -22,20 +21,14 @@ constexpr orb::ColorId None = orb::InvalidId;
 
 class ColorViews : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        runtime.reset();
-        EXPECT_EQ(orb::memoryStats(), start);
-    }
-
     std::unique_ptr<ZColorExtEdit> colorView(orb::ColorId id)
     {
-        return std::make_unique<ZColorExtEdit>(runtime.get(), runtime->colorRecord(id));
+        return std::make_unique<ZColorExtEdit>(&runtime, runtime.colorRecord(id));
     }
     // A multi colour view with sub colours 1, 2, 3 (ids need not exist), 1 active, clean.
     std::unique_ptr<ZColorExtEdit> multiView()
     {
-        auto view = colorView(test::addColor(*runtime, "Multi")->id);
+        auto view = colorView(runtime.createColor("Multi", {0, 0, 0, 1}));
         view->setFlag(IColorExtEdit::MultiColorFlag);
         const Ids subs{1, 2, 3};
         view->setSubColors({subs.data(), subs.size()});
@@ -43,8 +36,8 @@ protected:
         return view;
     }
 
-    const orb::MemoryStats start = orb::memoryStats();
-    std::unique_ptr<orb::MemoryRuntime> runtime = std::make_unique<orb::MemoryRuntime>();
+    test::LeakCheck leakCheck;
+    orb::MemoryRuntime runtime;
 };
 
 TEST_F(ColorViews, MissingFieldsReadDefaultsAndIgnoreWrites)
@@ -59,7 +52,7 @@ TEST_F(ColorViews, MissingFieldsReadDefaultsAndIgnoreWrites)
 
     // Without a runtime the view cannot commit or copy; the record of another
     // kind is not taken even with one.
-    const std::pair<orb::Record*, orbRT_api*> cases[] = {{&noFields, nullptr}, {&wrongKind, runtime.get()}};
+    const std::pair<orb::Record*, orbRT_api*> cases[] = {{&noFields, nullptr}, {&wrongKind, &runtime}};
     for (auto [record, rtApi] : cases) {
         ZColorExtEdit view(rtApi, record);
         const Ids ids{1, 2};
@@ -84,7 +77,7 @@ TEST_F(ColorViews, MissingFieldsReadDefaultsAndIgnoreWrites)
         EXPECT_FALSE(view.commit(true));
         EXPECT_EQ(view.copy(7), nullptr);
     }
-    ZColorwayEdit colorway(runtime.get(), &noFields);  // a colour record: not taken
+    ZColorwayEdit colorway(&runtime, &noFields);  // a colour record: not taken
     EXPECT_EQ(colorway.id(), None);
     EXPECT_TRUE(colorway.multiColors().empty());
     EXPECT_FALSE(colorway.commit(true));
@@ -124,7 +117,7 @@ TEST_F(ColorViews, ChangeCounterCountsEffectiveChangesOnly)
         EXPECT_EQ(view->isDirty(), c.changes > 0);
         EXPECT_EQ(view->activeSub(), c.activeAfter);
     }
-    auto plain = colorView(test::addColor(*runtime, "Plain")->id);
+    auto plain = colorView(runtime.createColor("Plain", {}));
     const Ids subs{1, 2};
     plain->setSubColors({subs.data(), subs.size()});
     const std::uint32_t before = plain->changeCount();
@@ -177,8 +170,8 @@ TEST_F(ColorViews, SubColorListEdits)
 
 TEST_F(ColorViews, CommitAndCopy)
 {
-    const orb::ColorId id = test::addColor(*runtime, "Red")->id;
-    const orb::ColorId target = test::addColor(*runtime)->id;
+    const orb::ColorId id = runtime.createColor("Red", {0, 0, 0, 1});
+    const orb::ColorId target = runtime.createColor("", {});
     auto view = colorView(id);
     EXPECT_FALSE(view->commit(false));
     EXPECT_TRUE(view->commit(true));
@@ -197,33 +190,26 @@ TEST_F(ColorViews, CommitAndCopy)
     EXPECT_EQ(copy->changeCount(), 1u);
     EXPECT_EQ(colorView(target)->displayName(), "");
     EXPECT_TRUE(copy->commit(false));
-    auto stored = colorView(target);
-    EXPECT_EQ(stored->displayName(), "Red");
-    EXPECT_EQ(stored->color().r, 1.0f);
+    EXPECT_EQ(colorView(target)->displayName(), "Red");
+    EXPECT_EQ(colorView(target)->color().r, 1.0f);
     EXPECT_EQ(view->id(), id);
 }
 
 TEST_F(ColorViews, ColorwayRecordsAreMadeConsistent)
 {
-    struct Case {
+    const struct {
         const char* what;
-        std::initializer_list<std::uint32_t> multis, subs;
-        Ids expectedMultis, expectedSubs;
+        Ids multis, subs, expectedMultis, expectedSubs;
         bool dirty;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"consistent", {1, 2}, {10, 20}, {1, 2}, {10, 20}, false},
         {"more multi colours", {1, 2, 3}, {10, 20}, {1, 2}, {10, 20}, true},
         {"more sub colours", {1}, {10, 20}, {1}, {10}, true},
         {"repeated multi colour", {5, 3, 5}, {50, 30, 51}, {3, 5}, {30, 50}, true},
     };
-    const orb::ColorwayId id = test::addColorway(*runtime)->id;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        orb::Record* record = runtime->colorwayRecord(id);
-        test::writeList(record, "multi_colors", c.multis);
-        test::writeList(record, "active_sub_indices", c.subs);
-        ZColorwayEdit view(runtime.get(), record);
+        ZColorwayEdit view(&runtime, runtime.colorwayRecord(runtime.createColorway("", c.multis, c.subs)));
         EXPECT_EQ(toVector(view.multiColors()), c.expectedMultis);
         EXPECT_EQ(toVector(view.activeSubs()), c.expectedSubs);
         EXPECT_EQ(view.isDirty(), c.dirty);
@@ -232,8 +218,8 @@ TEST_F(ColorViews, ColorwayRecordsAreMadeConsistent)
 
 TEST_F(ColorViews, ColorwayEdits)
 {
-    const orb::ColorwayId id = test::addColorway(*runtime)->id;
-    ZColorwayEdit view(runtime.get(), runtime->colorwayRecord(id));
+    const orb::ColorwayId id = runtime.createColorway("", {}, {});
+    ZColorwayEdit view(&runtime, runtime.colorwayRecord(id));
     const std::vector<MultiColorPair> pairs{{1, 10}, {2, 20}, {3, 30}};
     view.setMultiColors({pairs.data(), pairs.size()});
     EXPECT_EQ(view.activeSubOf(3), 30u);
@@ -259,27 +245,23 @@ TEST_F(ColorViews, ColorwayEdits)
     EXPECT_TRUE(view.commit(false));
     view.setActive(true);
     EXPECT_FALSE(view.isDirty());
-    ZColorwayEdit stored(runtime.get(), runtime->colorwayRecord(id));
-    EXPECT_TRUE(stored.isActive());
-    EXPECT_FALSE(stored.isDeleted());
-    EXPECT_EQ(stored.displayName(), "Summer");
-    EXPECT_TRUE(stored.hasMultiColor(4));
-    auto copy = stored.copy();
+    auto copy = ZColorwayEdit(&runtime, runtime.colorwayRecord(id)).copy();
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->id(), id);
+    EXPECT_TRUE(copy->isActive());
+    EXPECT_EQ(copy->displayName(), "Summer");
     EXPECT_EQ(toVector(copy->activeSubs()), (Ids{22, 40}));
 }
 
 TEST_F(ColorViews, SettingsView)
 {
-    ZColorSettingsEdit view(runtime.get(), runtime->colorSettingsRecord());
+    ZColorSettingsEdit view(&runtime, runtime.colorSettingsRecord());
     EXPECT_EQ(view.activeColorwayId(), None);
     view.setActiveColorwayId(None);
     EXPECT_FALSE(view.commit(false));
     view.setActiveColorwayId(5);
-    EXPECT_TRUE(view.isDirty());
     EXPECT_TRUE(view.commit(false));
-    EXPECT_EQ(ZColorSettingsEdit(runtime.get(), runtime->colorSettingsRecord()).activeColorwayId(), 5u);
+    EXPECT_EQ(ZColorSettingsEdit(&runtime, runtime.colorSettingsRecord()).activeColorwayId(), 5u);
 }
 
 } // namespace

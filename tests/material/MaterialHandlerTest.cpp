@@ -14,7 +14,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+
 using namespace zsg;
+using ::testing::Return;
 using Json = orb::MetaData;
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
@@ -34,6 +38,11 @@ protected:
     }
     Entries recordList(orb::MaterialId id) { return runtime.materialContent(id).value().keyValues; }
 
+    // Declared first: checks that everything the renderer handed out came back.
+    struct LeakCheck {
+        const orb::MemoryStats start = orb::memoryStats();
+        ~LeakCheck() { EXPECT_EQ(orb::memoryStats(), start); }
+    } leakCheck;
     orb::MemoryRuntime runtime;
     ZMaterialApi api{&runtime};
 };
@@ -52,13 +61,6 @@ public:
 
 private:
     orb::MemoryRuntime& m_runtime;
-};
-
-class MockMaterialApi : public IMaterialApi {
-public:
-    MOCK_METHOD(std::unique_ptr<IMaterialDescriptor>, descriptor, (MaterialId), (const, override));
-    MOCK_METHOD(QString, materialName, (MaterialId), (const, override));
-    MOCK_METHOD(bool, applyDescriptor, (const IMaterialDescriptor&), (override));
 };
 
 class MockDelegate : public IMaterialDelegate {
@@ -101,41 +103,30 @@ TEST_F(MaterialApiTest, UnknownMaterials)
     EXPECT_FALSE(detached.applyDescriptor(*api.descriptor(id)));
 }
 
-TEST_F(MaterialApiTest, ApplyRewritesTheListInKeyOrderAndGivesEverythingBack)
+TEST_F(MaterialApiTest, ApplyRewritesTheListInKeyOrder)
 {
-    const orb::MemoryStats start = orb::memoryStats();
-    {
-        orb::MemoryRuntime scene;
-        ZMaterialApi sceneApi(&scene);
-        orb::MaterialContent content;
-        content.name = "Body";
-        content.materialIds = {5};
-        content.keyValues = {{"z", "26"}, {"b", "2"}, {"a", "1"}};
-        const orb::MaterialId id = scene.createMaterial(content);
+    const orb::MaterialId id = create({{"z", "26"}, {"b", "2"}, {"a", "1"}}, {}, "Body", {5});
+    auto d = api.descriptor(id);
+    d->removeMetaData("a");
+    d->setMetaData(CMFKey::Finish, "matte");
+    d->setMetaData("c", "");
+    d->setProperty("x", 1);
+    ASSERT_TRUE(api.applyDescriptor(*d));
 
-        auto d = sceneApi.descriptor(id);
-        d->removeMetaData("a");
-        d->setMetaData(CMFKey::Finish, "matte");
-        d->setMetaData("c", "");
-        d->setProperty("x", 1);
-        ASSERT_TRUE(sceneApi.applyDescriptor(*d));
+    const orb::MaterialContent after = runtime.materialContent(id).value();
+    EXPECT_EQ(after.keyValues, (Entries{{"CMF::TEXT::FINISH", "matte"}, {"b", "2"}, {"c", ""}, {"z", "26"}}));
+    EXPECT_EQ(after.metaData, (Json{{"x", 1}}));
+    EXPECT_EQ(after.name, "Body");
+    EXPECT_EQ(after.materialIds, std::vector<orb::MaterialId>{5});
 
-        const orb::MaterialContent after = scene.materialContent(id).value();
-        EXPECT_EQ(after.keyValues, (Entries{{"CMF::TEXT::FINISH", "matte"}, {"b", "2"}, {"c", ""}, {"z", "26"}}));
-        EXPECT_EQ(after.metaData, (Json{{"x", 1}}));
-        EXPECT_EQ(after.name, "Body");
-        EXPECT_EQ(after.materialIds, std::vector<orb::MaterialId>{5});
-
-        // Emptied metadata empties the list; applying again changes nothing more.
-        d->metaData().clear();
-        ASSERT_TRUE(sceneApi.applyDescriptor(*d));
-        ASSERT_TRUE(sceneApi.applyDescriptor(*d));
-        EXPECT_EQ(scene.materialContent(id)->keyValues, Entries{});
-        d->setMetaData("k", "v");
-        ASSERT_TRUE(sceneApi.applyDescriptor(*d));
-        EXPECT_GT(orb::memoryStats().allocations, start.allocations);  // the list lives in the renderer heap
-    }
-    EXPECT_EQ(orb::memoryStats(), start);
+    // Emptied metadata empties the list; applying again changes nothing more.
+    d->metaData().clear();
+    ASSERT_TRUE(api.applyDescriptor(*d));
+    ASSERT_TRUE(api.applyDescriptor(*d));
+    EXPECT_EQ(recordList(id), Entries{});
+    d->setMetaData("k", "v");
+    ASSERT_TRUE(api.applyDescriptor(*d));
+    EXPECT_GT(orb::memoryStats().allocations, leakCheck.start.allocations);  // the list lives in the renderer heap
 }
 
 TEST_F(MaterialApiTest, HandlerAnnouncesEveryWriteAfterIt)
@@ -165,22 +156,115 @@ TEST_F(MaterialApiTest, HandlerAnnouncesEveryWriteAfterIt)
     graph->eventQueue()->removeListener(&reader);
 }
 
-TEST(MaterialHandler, ForwardsToTheApiAndTheDelegate)
+TEST_F(MaterialApiTest, HandlerForwardsNamesAndDelegatedOperations)
 {
-    using ::testing::Return;
-    MockMaterialApi api;
     MockDelegate delegate;
-    ZMaterialHandler handler(&api, &delegate, nullptr);
-
-    auto owned = std::make_unique<ZMaterialDescriptor>(3, std::vector<MaterialId>{});
-    IMaterialDescriptor* given = owned.get();
-    EXPECT_CALL(api, descriptor(::testing::Truly([](MaterialId id) { return orb::MaterialId(id) == 3; })))
-        .WillOnce(Return(::testing::ByMove(std::move(owned))));
-    EXPECT_CALL(api, materialName(::testing::_)).WillOnce(Return(QStringLiteral("Trim")));
     EXPECT_CALL(delegate, requestMaterial(QStringLiteral("lib://steel"))).WillOnce(Return(MaterialId(42)));
-
-    EXPECT_EQ(handler.descriptor(3).get(), given);
-    EXPECT_EQ(handler.materialName(3), "Trim");
+    ZMaterialHandler handler(&api, &delegate, nullptr);
+    EXPECT_EQ(handler.materialName(create({}, {}, "Trim")), "Trim");
     EXPECT_EQ(orb::MaterialId(handler.delegatedOperation("lib://steel")), 42u);
     EXPECT_EQ(orb::MaterialId(ZMaterialHandler(&api, nullptr, nullptr).delegatedOperation("x")), orb::InvalidId);
+}
+
+TEST(MaterialDescriptor, MetaDataIsCreatedLazilyAndCopiedOnWrite)
+{
+    ZMaterialDescriptor d(7, {});
+    EXPECT_TRUE(d.properties().is_null());
+
+    // Reads, empty keys and removals do not create a body.
+    EXPECT_EQ(d.metaData("missing"), "");
+    EXPECT_FALSE(d.hasMetaData("missing"));
+    d.setMetaData("", "x");
+    d.removeMetaData("missing");
+    EXPECT_FALSE(d.metaData().isDetached());  // no body
+    EXPECT_TRUE(d.metaData().isEmpty());
+
+    d.setMetaData("b", "2");
+    d.setMetaData("a", "1");
+    const MaterialMetaData snapshot = d.metaData();
+    ASSERT_TRUE(snapshot.isSharedWith(d.metaData()));
+
+    // Edits that change nothing keep sharing the body.
+    d.removeMetaData("missing");
+    d.setMetaData("", "x");
+    EXPECT_TRUE(snapshot.isSharedWith(d.metaData()));
+
+    d.setMetaData("a", "changed");
+    d.removeMetaData("b");
+    EXPECT_EQ(d.metaData().toStdMap(), (std::map<std::string, std::string>{{"a", "changed"}}));
+    EXPECT_EQ(snapshot.toStdMap(), (std::map<std::string, std::string>{{"a", "1"}, {"b", "2"}}));
+
+    d.metaData()["c"] = "3";  // the writable holder
+    EXPECT_EQ(d.metaData("c"), "3");
+    EXPECT_FALSE(snapshot.contains("c"));
+}
+
+TEST(MaterialDescriptor, CmfKeysAddressTheirMetaDataTexts)
+{
+    const std::pair<CMFKey, const char*> keys[] = {
+        {CMFKey::Name, "CMF::TEXT::NAME"},         {CMFKey::Color, "CMF::TEXT::COLOR"},
+        {CMFKey::Material, "CMF::TEXT::MATERIAL"}, {CMFKey::Finish, "CMF::TEXT::FINISH"},
+        {CMFKey::Vendor, "CMF::TEXT::VENDOR"},     {CMFKey::Notes, "CMF::TEXT::NOTES"},
+        {CMFKey::Thumbnail, "CMF::IMAGE::THUMBNAIL"},
+    };
+    ZMaterialDescriptor d(1, {});
+    for (const auto& [key, text] : keys) {
+        d.setMetaData(key, "v");
+        EXPECT_EQ(d.metaData(text), "v") << text;
+        d.setMetaData(text, "w");
+        EXPECT_EQ(d.metaData(key), "w") << text;
+        d.removeMetaData(key);
+        EXPECT_FALSE(d.hasMetaData(text)) << text;
+    }
+
+    const std::function<void(CMFKey)> operations[] = {
+        [&](CMFKey k) { d.setMetaData(k, "x"); },
+        [&](CMFKey k) { d.metaData(k); },
+        [&](CMFKey k) { d.removeMetaData(k); },
+    };
+    for (CMFKey outside : {CMFKey(7), CMFKey(-1)}) {
+        for (const auto& operation : operations) {
+            try {
+                operation(outside);
+                ADD_FAILURE() << "no exception for key " << int(outside);
+            } catch (const std::out_of_range& e) {
+                EXPECT_STREQ(e.what(), "map::at");
+            }
+        }
+    }
+    EXPECT_TRUE(d.metaData().isEmpty());
+}
+
+TEST(MaterialDescriptor, KeyedPropertyAccess)
+{
+    using Action = std::function<Json(IMaterialDescriptor&)>;
+    const Action remove = [](auto& d) { d.removeProperty("k"); return Json(); };
+    const Action get = [](auto& d) { return d.property("k"); };
+    auto set = [](Json value) -> Action { return [value](auto& d) { d.setProperty("k", value); return Json(); }; };
+    const struct Case {
+        const char* name;
+        Json start;
+        Action action;
+        Json result;  // what the action returns, if anything
+        Json properties;
+    } cases[] = {
+        {"remove on null", Json(), remove, Json(), Json::object()},
+        {"remove on discarded", Json(Json::value_t::discarded), remove, Json(), Json::object()},
+        {"remove present", Json{{"k", 1}, {"m", 2}}, remove, Json(), Json{{"m", 2}}},
+        {"set on null", Json(), set(Json{1, 2}), Json(), Json{{"k", {1, 2}}}},
+        {"set replaces", Json{{"k", 1}}, set("s"), Json(), Json{{"k", "s"}}},
+        {"get present", Json{{"k", {{"x", 1}}}}, get, Json{{"x", 1}}, Json{{"k", {{"x", 1}}}}},
+        {"get absent creates null", Json{{"m", 2}}, get, Json(), Json{{"k", nullptr}, {"m", 2}}},
+        {"get on null", Json(), get, Json(), Json{{"k", nullptr}}},
+        // A top level that is no object is left alone by keyed access.
+        {"set on array", Json{1, 2}, set(1), Json(), Json{1, 2}},
+        {"get on number", Json(5), get, Json(), Json(5)},
+        {"remove on string", Json("s"), remove, Json(), Json("s")},
+    };
+    for (const Case& c : cases) {
+        ZMaterialDescriptor d(1, {});
+        d.setProperties(c.start);
+        EXPECT_EQ(c.action(d), c.result) << c.name;
+        EXPECT_EQ(d.properties(), c.properties) << c.name;
+    }
 }

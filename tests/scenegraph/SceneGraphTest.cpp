@@ -63,17 +63,19 @@ protected:
 
 } // namespace
 
-TEST_F(SceneGraphTest, Notifications)
+TEST_F(SceneGraphTest, ComponentsAndNotifications)
 {
     auto graph = ISceneGraph::create(pars());
+    EXPECT_EQ(graph->rtApi(), &runtime);
+    ASSERT_NE(graph->eventQueue(), nullptr);
+    EXPECT_EQ(graph->eventQueue()->parent(), nullptr);
+    ASSERT_NE(graph->colorController(), nullptr);
+    EXPECT_EQ(graph->colorController()->colorDB(), graph->colorDB());
+
     test::EventRecorder events(graph->eventQueue());
     const orb::ColorId three[] = {7, 3, 0xFFFFFFFF};
-    struct Case {
-        std::uint32_t code;
-        const orb::ColorId* ids;
-        std::uint64_t count;
-        bool handled;
-        QStringList events;
+    const struct {
+        std::uint32_t code; const orb::ColorId* ids; std::uint64_t count; bool handled; QStringList events;
     } cases[] = {
         {5006, three, 0, true, {}},
         {5006, nullptr, 0, true, {}},
@@ -83,7 +85,7 @@ TEST_F(SceneGraphTest, Notifications)
         {5008, three, 3, false, {}},
         {0, nullptr, 0, false, {}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         orb::SceneNotification n;
         n.code = c.code;
         n.colors = c.ids;
@@ -92,18 +94,6 @@ TEST_F(SceneGraphTest, Notifications)
         EXPECT_EQ(graph->handleNotification(n), c.handled) << c.code;
         EXPECT_EQ(events.take(), c.events) << c.code;
     }
-}
-
-TEST_F(SceneGraphTest, AccessorsReturnTheSamePointers)
-{
-    auto graph = ISceneGraph::create(pars());
-    EXPECT_EQ(graph->rtApi(), &runtime);
-    ASSERT_NE(graph->eventQueue(), nullptr);
-    EXPECT_EQ(graph->eventQueue(), graph->eventQueue());
-    EXPECT_EQ(graph->eventQueue()->parent(), nullptr);
-    ASSERT_NE(graph->colorController(), nullptr);
-    EXPECT_EQ(graph->colorController(), graph->colorController());
-    EXPECT_EQ(graph->colorController()->colorDB(), graph->colorDB());
 }
 
 TEST_F(SceneGraphTest, AllocationFailureAtAnyStepLeavesNothingBehind)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <cmath>
 
 using namespace zsg;
@@ -107,23 +109,14 @@ TEST(SmallValueTypesTest, CoatingColor)
 
 TEST(SmallValueTypesTest, FilePathUsesNativeSeparators)
 {
-#ifdef Q_OS_WIN
-    const QString expected = QStringLiteral("dir\\sub\\file.txt");
-#else
-    const QString expected = QStringLiteral("dir/sub/file.txt");
-#endif
-    EXPECT_EQ(FilePath(QStringLiteral("dir/sub/file.txt")).toString(), expected);
+    EXPECT_EQ(FilePath(QStringLiteral("dir/sub/file.txt")).toString(), QString("dir%1sub%1file.txt").arg(QDir::separator()));
 }
 
 TEST(SmallValueTypesTest, FloatArrayEquality)
 {
     const FloatArray withNan({1.0f, NAN});
     const FloatArray shared = withNan;
-    const struct
-    {
-        FloatArray a, b;
-        bool equal;
-    } cases[] = {
+    const struct { FloatArray a, b; bool equal; } cases[] = {
         {withNan, shared, true}, // one storage
         {withNan, FloatArray({1.0f, NAN}), false},
         {FloatArray({0.0f}), FloatArray({-0.0f}), true},

@@ -56,16 +56,27 @@ std::string printed(WeavePattern p)
 
 } // namespace
 
-TEST_F(WeavePatternTest, CoordinatesWrapAround)
+TEST_F(WeavePatternTest, CellsAndTheRendererRecord)
 {
     WeavePattern p(4, 3, nullptr);
     p.set(3, 2, YT::Weft);
-    EXPECT_EQ(p.get(-1, -1), YT::Weft);
+    EXPECT_EQ(p.get(-1, -1), YT::Weft); // coordinates wrap around
     EXPECT_EQ(p.get(7, 5), YT::Weft);
     p.set(4, 0, YT::Weft);
     p.flip(-8, 3); // (0, 0) again
     p.flip(1, -2); // (1, 1)
     EXPECT_EQ(rows(p), "..../.x../...x/");
+
+    const int cells[] = {0, 1, 7, 1, 0, 0};
+    WeavePattern q(3, 2, cells);
+    EXPECT_EQ(q.orbWeavePattern().cells[2], 1); // the constructor reads non-zero as Weft
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(q.orbWeavePattern().cells) % 32, 0u);
+    q.setWidth(YT::Warp, 0.25f);
+    q.setFromOrbPattern(orb::WeavePattern{2, 3, const_cast<int*>(cells)});
+    EXPECT_EQ(q.numWarp(), 2);
+    EXPECT_EQ(q.numWeft(), 3);
+    EXPECT_EQ(int(q.get(0, 1)), 7); // stored unchanged
+    EXPECT_EQ(q.width(YT::Warp), 0.25f);
 }
 
 TEST_F(WeavePatternTest, PresetsAndResizing)
@@ -153,12 +164,7 @@ TEST_F(WeavePatternTest, JsonText)
 
 TEST_F(WeavePatternTest, RejectedJsonLeavesThePatternUnchanged)
 {
-    struct Case
-    {
-        const char* text;
-        int outcome; // 0: returns false, 1: parse error, 2: type error
-    };
-    const Case cases[] = {
+    const struct { const char* text; int outcome; /* 0: returns false, 1: parse error, 2: type error */ } cases[] = {
         {"", 0},
         {R"({"pattern_warps":2,"pattern_wefts":2,"pattern_mask":[0,1,1]})", 0},
         {R"({"pattern_mask":[]})", 0},
@@ -174,7 +180,7 @@ TEST_F(WeavePatternTest, RejectedJsonLeavesThePatternUnchanged)
         {R"({"pattern_mask":[1],"tension":[1,"x"]})", 2},
         {R"({"pattern_mask":[1],"kind":3})", 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         WeavePattern p = WeavePattern::makeTwill(3, 2);
         const WeavePattern copy = p;
@@ -229,21 +235,6 @@ TEST_F(WeavePatternTest, EqualityAndHash)
     flipped.flip(1, 0);
     EXPECT_FALSE(flipped.equals(WeavePattern()));
     EXPECT_NE(flipped.hash(), WeavePattern().hash());
-}
-
-TEST_F(WeavePatternTest, RendererRecord)
-{
-    const int cells[] = {0, 1, 7, 1, 0, 0};
-    WeavePattern p(3, 2, cells);
-    EXPECT_EQ(p.orbWeavePattern().cells[2], 1); // the constructor reads non-zero as Weft
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(p.orbWeavePattern().cells) % 32, 0u);
-
-    p.setWidth(YT::Warp, 0.25f);
-    p.setFromOrbPattern(orb::WeavePattern{2, 3, const_cast<int*>(cells)});
-    EXPECT_EQ(p.numWarp(), 2);
-    EXPECT_EQ(p.numWeft(), 3);
-    EXPECT_EQ(int(p.get(0, 1)), 7); // stored unchanged
-    EXPECT_EQ(p.width(YT::Warp), 0.25f);
 }
 
 TEST_F(WeavePatternTest, PresetSource)

@@ -6,11 +6,7 @@ using namespace zsg;
 
 TEST(SplitTrailingNumberTest, Table)
 {
-    const struct
-    {
-        const char* name;
-        SplitName expected;
-    } cases[] = {
+    const struct { const char* name; SplitName expected; } cases[] = {
         {"Layer 12", {"Layer", 12}},
         {"Layer", {"Layer", std::nullopt}},
         {"Layer 3  ", {"Layer", 3}},

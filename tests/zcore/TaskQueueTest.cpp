@@ -17,18 +17,13 @@ using namespace zsg;
 
 namespace {
 
+// Runs a function; counts its own destruction when given a counter.
 class FunctionTask : public ZTask
 {
 public:
     FunctionTask(std::function<void()> f, std::atomic<int>* destroyed = nullptr)
-        : m_f(std::move(f)), m_destroyed(destroyed)
-    {
-    }
-    ~FunctionTask() override
-    {
-        if (m_destroyed)
-            ++*m_destroyed;
-    }
+        : m_f(std::move(f)), m_destroyed(destroyed) {}
+    ~FunctionTask() override { if (m_destroyed) ++*m_destroyed; }
     void run() override { m_f(); }
 
 private:
