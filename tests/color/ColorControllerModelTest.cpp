@@ -346,8 +346,9 @@ TEST_P(ColorControllerModelTest, UndoAllRestoresAndRedoAllReplays)
         expectRestored(initial, restored);
         // Colorways made during the session stay in the renderer, marked deleted.
         for (const auto& [id, content] : restored.colorways)
-            if (!initial.colorways.count(id))
+            if (!initial.colorways.count(id)) {
                 EXPECT_NE(content.find("flags=1 "), std::string::npos) << content;
+            }
 
         EXPECT_EQ(session.redoAll(), undone);
         const State replayed = session.state();

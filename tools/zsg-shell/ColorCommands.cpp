@@ -14,22 +14,12 @@ using namespace zsg;
 
 namespace {
 
-QString quoted(const std::string& text)
-{
-    return QStringLiteral("\"%1\"").arg(QString::fromStdString(text));
-}
-
 QString idList(orb::Span<const std::uint32_t> ids)
 {
     QStringList words;
     for (std::uint32_t id : ids)
         words << QString::number(id);
     return words.join(QLatin1Char(' '));
-}
-
-QString idText(std::uint32_t id)
-{
-    return id == orb::InvalidId ? QStringLiteral("none") : QString::number(id);
 }
 
 struct ColorCommands {
@@ -50,52 +40,6 @@ struct ColorCommands {
         return db;
     }
 
-    // Three channels from args[from] on.
-    std::optional<orbColor_rgba> rgb(const QStringList& args, int from)
-    {
-        orbColor_rgba value{0, 0, 0, 1};
-        float* channels[] = {&value.r, &value.g, &value.b};
-        for (int i = 0; i < 3; ++i) {
-            bool ok = false;
-            *channels[i] = args[from + i].toFloat(&ok);
-            if (!ok) {
-                shell.fail(QStringLiteral("malformed channel '%1'").arg(args[from + i]));
-                return std::nullopt;
-            }
-        }
-        return value;
-    }
-
-    // Words of the form <multi>:<sub>.
-    std::optional<std::vector<MultiColorPair>> pairs(const QStringList& words)
-    {
-        std::vector<MultiColorPair> result;
-        for (const QString& word : words) {
-            const QStringList parts = word.split(QLatin1Char(':'));
-            if (parts.size() != 2) {
-                shell.fail(QStringLiteral("expected <multi>:<sub>, got '%1'").arg(word));
-                return std::nullopt;
-            }
-            const std::optional<std::uint32_t> multi = shell.toUInt(parts[0]);
-            const std::optional<std::uint32_t> sub = multi ? shell.toUInt(parts[1]) : std::nullopt;
-            if (!sub)
-                return std::nullopt;
-            result.push_back({*multi, *sub});
-        }
-        return result;
-    }
-
-    std::optional<std::vector<orb::ColorId>> ids(const QStringList& words)
-    {
-        std::vector<orb::ColorId> result;
-        for (const QString& word : words) {
-            const std::optional<std::uint32_t> id = shell.toUInt(word);
-            if (!id)
-                return std::nullopt;
-            result.push_back(*id);
-        }
-        return result;
-    }
 
     // The colour as colorFromId reads it; '*' marks the active entry.
     bool show(ColorDB& db, orb::ColorId id)
@@ -157,7 +101,7 @@ bool ColorCommands::color(const QStringList& args)
     if (sub == QLatin1String("new")) {
         if (rest.size() != 1 && rest.size() != 4)
             return shell.fail(QStringLiteral("wrong number of arguments"));
-        std::optional<orbColor_rgba> value = rest.size() == 4 ? rgb(rest, 1) : orbColor_rgba{0, 0, 0, 1};
+        std::optional<orbColor_rgba> value = rest.size() == 4 ? shell.toRgba(rest, 1) : orbColor_rgba{0, 0, 0, 1};
         if (!value)
             return false;
         ZColorExt color{ZColor(*value)};
@@ -185,7 +129,7 @@ bool ColorCommands::color(const QStringList& args)
         if (!shell.expectArgs(rest, 4, 5))
             return false;
         const std::optional<std::uint32_t> id = shell.toUInt(rest[0]);
-        const std::optional<orbColor_rgba> value = id ? rgb(rest, 1) : std::nullopt;
+        const std::optional<orbColor_rgba> value = id ? shell.toRgba(rest, 1) : std::nullopt;
         if (!value)
             return false;
         ZColorExt color = db->colorFromId(*id);
@@ -220,7 +164,7 @@ bool ColorCommands::color(const QStringList& args)
     if (sub == QLatin1String("temp")) {
         if (!shell.expectArgs(rest, 3, 3))
             return false;
-        const std::optional<orbColor_rgba> value = rgb(rest, 0);
+        const std::optional<orbColor_rgba> value = shell.toRgba(rest, 0);
         if (!value)
             return false;
         ZColorExt color{ZColor(*value)};
@@ -251,7 +195,7 @@ bool ColorCommands::color(const QStringList& args)
     if (sub == QLatin1String("active")) {
         if (!shell.expectArgs(rest, 2, 2))
             return false;
-        const std::optional<std::vector<orb::ColorId>> pair = ids(rest);
+        const std::optional<std::vector<orb::ColorId>> pair = shell.toIds(rest);
         if (!pair)
             return false;
         db->setActiveSubColor({(*pair)[0], (*pair)[1]});
@@ -297,7 +241,7 @@ bool ColorCommands::colorway(const QStringList& args)
     if (sub == QLatin1String("new")) {
         if (!shell.expectArgs(rest, 1, -1))
             return false;
-        const std::optional<std::vector<MultiColorPair>> list = pairs(rest.mid(1));
+        const std::optional<std::vector<MultiColorPair>> list = shell.toPairs(rest.mid(1));
         if (!list)
             return false;
         const orb::ColorwayId id = db->createColorway();
@@ -355,19 +299,19 @@ bool ColorCommands::renderer(const QStringList& args)
     if (sub == QLatin1String("color")) {
         if (!shell.expectArgs(rest, 4, 4))
             return false;
-        const std::optional<orbColor_rgba> value = rgb(rest, 1);
+        const std::optional<orbColor_rgba> value = shell.toRgba(rest, 1);
         return value && made("color", runtime.createColor(rest[0].toStdString(), *value));
     }
     if (sub == QLatin1String("multi")) {
         if (!shell.expectArgs(rest, 2, -1))
             return false;
-        const std::optional<std::vector<orb::ColorId>> subs = ids(rest.mid(1));
+        const std::optional<std::vector<orb::ColorId>> subs = shell.toIds(rest.mid(1));
         return subs && made("multi color", runtime.createMultiColor(rest[0].toStdString(), *subs));
     }
     if (sub == QLatin1String("colorway")) {
         if (!shell.expectArgs(rest, 1, -1))
             return false;
-        const std::optional<std::vector<MultiColorPair>> list = pairs(rest.mid(1));
+        const std::optional<std::vector<MultiColorPair>> list = shell.toPairs(rest.mid(1));
         if (!list)
             return false;
         std::vector<orb::ColorId> multis;
@@ -381,14 +325,14 @@ bool ColorCommands::renderer(const QStringList& args)
     if (sub == QLatin1String("material")) {
         if (!shell.expectArgs(rest, 1, -1))
             return false;
-        const std::optional<std::vector<orb::ColorId>> colors = ids(rest.mid(1));
+        const std::optional<std::vector<orb::ColorId>> colors = shell.toIds(rest.mid(1));
         return colors && made("material", runtime.createMaterial(rest[0].toStdString(), *colors));
     }
     if (sub == QLatin1String("set")) {
         if (!shell.expectArgs(rest, 4, 4))
             return false;
         const std::optional<std::uint32_t> id = shell.toUInt(rest[0]);
-        const std::optional<orbColor_rgba> value = id ? rgb(rest, 1) : std::nullopt;
+        const std::optional<orbColor_rgba> value = id ? shell.toRgba(rest, 1) : std::nullopt;
         if (!value)
             return false;
         if (!runtime.setColorValue(*id, *value))

@@ -18,19 +18,9 @@ using namespace zsg;
 
 namespace {
 
-QString idText(std::uint32_t id)
-{
-    return id == orb::InvalidId ? QStringLiteral("none") : QString::number(id);
-}
-
 QString yesNo(bool value)
 {
     return value ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-QString quoted(const std::string& text)
-{
-    return QStringLiteral("\"%1\"").arg(QString::fromStdString(text));
 }
 
 struct ColorEditCommands {
@@ -79,30 +69,11 @@ struct ColorEditCommands {
     {
         return shell.expectArgs(args, min, max) ? shell.toUInt(args[0]) : std::nullopt;
     }
-    std::optional<std::vector<std::uint32_t>> ids(const QStringList& words)
-    {
-        std::vector<std::uint32_t> result;
-        for (const QString& word : words) {
-            const std::optional<std::uint32_t> id = shell.toUInt(word);
-            if (!id)
-                return std::nullopt;
-            result.push_back(*id);
-        }
-        return result;
-    }
     // <r> <g> <b> from args[from] on.
     std::optional<ZColor> rgb(const QStringList& args, int from)
     {
-        float c[3];
-        for (int i = 0; i < 3; ++i) {
-            bool ok = false;
-            c[i] = args[from + i].toFloat(&ok);
-            if (!ok) {
-                shell.fail(QStringLiteral("malformed channel '%1'").arg(args[from + i]));
-                return std::nullopt;
-            }
-        }
-        return ZColor(ZColor::RGB, c[0], c[1], c[2]);
+        const std::optional<orbColor_rgba> value = shell.toRgba(args, from);
+        return value ? std::optional<ZColor>(ZColor(*value)) : std::nullopt;
     }
     // <name> <r> <g> <b> from args[from] on.
     std::optional<ZColor> namedRgb(const QStringList& args, int from)
@@ -111,23 +82,6 @@ struct ColorEditCommands {
         if (value)
             value->setName(args[from].toStdString());
         return value;
-    }
-    // Words of the form <multi>:<sub>.
-    std::optional<std::vector<MultiColorPair>> pairs(const QStringList& words)
-    {
-        std::vector<MultiColorPair> result;
-        for (const QString& word : words) {
-            const QStringList parts = word.split(QLatin1Char(':'));
-            if (parts.size() != 2) {
-                shell.fail(QStringLiteral("expected <multi>:<sub>, got '%1'").arg(word));
-                return std::nullopt;
-            }
-            const std::optional<std::vector<std::uint32_t>> pair = ids(parts);
-            if (!pair)
-                return std::nullopt;
-            result.push_back({(*pair)[0], (*pair)[1]});
-        }
-        return result;
     }
     // Removes the <key>=<value> words from `args` into a map; unknown keys are errors.
     std::optional<QMap<QString, QString>> options(QStringList& args, const QStringList& keys)
@@ -188,7 +142,7 @@ QList<Shell::Subcommand> ColorEditCommands::editCommands()
                 controller ? options(args, {"at", "active"}) : std::nullopt;
             if (!opts || !shell.expectArgs(args, 2, -1))
                 return false;
-            const std::optional<std::vector<std::uint32_t>> list = ids(args);
+            const std::optional<std::vector<std::uint32_t>> list = shell.toIds(args);
             const std::optional<int> at = list ? toInt(opts->value("at", "-1")) : std::nullopt;
             const std::optional<std::uint32_t> active =
                 at ? (opts->contains("active") ? shell.toUInt(opts->value("active")) : orb::InvalidId)
@@ -205,7 +159,7 @@ QList<Shell::Subcommand> ColorEditCommands::editCommands()
             IColorController* controller = requireController();
             if (!controller || !shell.expectArgs(args, count < 0 ? 1 : count, count))
                 return false;
-            const std::optional<std::vector<std::uint32_t>> list = ids(args);
+            const std::optional<std::vector<std::uint32_t>> list = shell.toIds(args);
             return list && operation(*controller, *list);
         };
     };
@@ -241,7 +195,7 @@ QList<Shell::Subcommand> ColorEditCommands::editCommands()
              IColorController* controller = requireController();
              if (!controller || !shell.expectArgs(args, 3, 3))
                  return false;
-             const std::optional<std::vector<std::uint32_t>> list = ids(args.mid(0, 2));
+             const std::optional<std::vector<std::uint32_t>> list = shell.toIds(args.mid(0, 2));
              const std::optional<bool> set = list ? toBool(args[2]) : std::nullopt;
              if (!set)
                  return false;
@@ -311,7 +265,7 @@ QList<Shell::Subcommand> ColorEditCommands::editCommands()
              IColorController* controller = requireController();
              if (!controller || !shell.expectArgs(args, 3, 3))
                  return false;
-             const std::optional<std::vector<std::uint32_t>> list = ids(args.mid(0, 2));
+             const std::optional<std::vector<std::uint32_t>> list = shell.toIds(args.mid(0, 2));
              if (!list)
                  return false;
              if (args[2] != QLatin1String("link") && args[2] != QLatin1String("copy"))
@@ -386,7 +340,7 @@ QList<Shell::Subcommand> ColorEditCommands::wayCommands()
             if (!controller || !shell.expectArgs(args, 1, -1))
                 return false;
             const std::optional<std::uint32_t> id = shell.toUInt(args[0]);
-            const std::optional<std::vector<MultiColorPair>> list = id ? pairs(args.mid(1)) : std::nullopt;
+            const std::optional<std::vector<MultiColorPair>> list = id ? shell.toPairs(args.mid(1)) : std::nullopt;
             return list && operation(*controller, *id, *list);
         };
     };
@@ -407,7 +361,7 @@ QList<Shell::Subcommand> ColorEditCommands::wayCommands()
              IColorController* controller = requireController();
              if (!controller || !shell.expectArgs(args, 1, -1))
                  return false;
-             const std::optional<std::vector<MultiColorPair>> list = pairs(args.mid(1));
+             const std::optional<std::vector<MultiColorPair>> list = shell.toPairs(args.mid(1));
              return list && result(controller->createColorway(args[0].toStdString(), {list->data(), list->size()}));
          }},
         {"name", "<id> <name>",
@@ -441,7 +395,7 @@ QList<Shell::Subcommand> ColorEditCommands::wayCommands()
              IColorController* controller = requireController();
              if (!controller || !shell.expectArgs(args, 2, -1))
                  return false;
-             const std::optional<std::vector<std::uint32_t>> list = ids(args);
+             const std::optional<std::vector<std::uint32_t>> list = shell.toIds(args);
              if (!list)
                  return false;
              controller->removeMultiColors(list->front(), {list->data() + 1, list->size() - 1});

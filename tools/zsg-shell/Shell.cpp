@@ -166,6 +166,61 @@ bool Shell::expectArgs(const QStringList& args, int min, int max)
     return fail(QStringLiteral("wrong number of arguments"));
 }
 
+std::optional<std::vector<std::uint32_t>> Shell::toIds(const QStringList& words)
+{
+    std::vector<std::uint32_t> result;
+    for (const QString& word : words) {
+        const std::optional<std::uint32_t> id = toUInt(word);
+        if (!id)
+            return std::nullopt;
+        result.push_back(*id);
+    }
+    return result;
+}
+
+std::optional<orbColor_rgba> Shell::toRgba(const QStringList& args, int from)
+{
+    orbColor_rgba value{0, 0, 0, 1};
+    float* channels[] = {&value.r, &value.g, &value.b};
+    for (int i = 0; i < 3; ++i) {
+        bool ok = false;
+        *channels[i] = args[from + i].toFloat(&ok);
+        if (!ok) {
+            fail(QStringLiteral("malformed channel '%1'").arg(args[from + i]));
+            return std::nullopt;
+        }
+    }
+    return value;
+}
+
+std::optional<std::vector<MultiColorPair>> Shell::toPairs(const QStringList& words)
+{
+    std::vector<MultiColorPair> result;
+    for (const QString& word : words) {
+        const QStringList parts = word.split(QLatin1Char(':'));
+        if (parts.size() != 2) {
+            fail(QStringLiteral("expected <multi>:<sub>, got '%1'").arg(word));
+            return std::nullopt;
+        }
+        const std::optional<std::uint32_t> multi = toUInt(parts[0]);
+        const std::optional<std::uint32_t> sub = multi ? toUInt(parts[1]) : std::nullopt;
+        if (!sub)
+            return std::nullopt;
+        result.push_back({*multi, *sub});
+    }
+    return result;
+}
+
+QString idText(std::uint32_t id)
+{
+    return id == orb::InvalidId ? QStringLiteral("none") : QString::number(id);
+}
+
+QString quoted(const std::string& text)
+{
+    return QStringLiteral("\"%1\"").arg(QString::fromStdString(text));
+}
+
 ISceneGraph* Shell::requireSceneGraph()
 {
     if (!m_sceneGraph)

@@ -4,6 +4,7 @@
 // Subsystems contribute their commands through add*Commands(Shell&).
 
 #include <zsg/color/IColorLinkHandler.h>
+#include <zsg/color/MultiColorPair.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
 #include <zsg/scenegraph/IEventListener.h>
@@ -19,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // The shell is also the application's colour link handler: it answers as
 // set with setLinkAnswer and prints each time it is asked.
@@ -53,6 +55,12 @@ public:
     // Parses an unsigned 32-bit number (decimal or 0x hex), reporting an error.
     std::optional<std::uint32_t> toUInt(const QString& word);
     bool expectArgs(const QStringList& args, int min, int max);
+    // Numbers as toUInt reads them, reporting the first malformed one.
+    std::optional<std::vector<std::uint32_t>> toIds(const QStringList& words);
+    // Three channels from args[from] on (alpha 1), reporting an error.
+    std::optional<orbColor_rgba> toRgba(const QStringList& args, int from);
+    // Words of the form <multi>:<sub>, reporting an error.
+    std::optional<std::vector<zsg::MultiColorPair>> toPairs(const QStringList& words);
 
     orb::MemoryRuntime& runtime() { return *m_runtime; }
     zsg::ZUndoStack& undoStack() { return m_undoStack; }
@@ -89,6 +97,10 @@ private:
     zsg::ZTaskQueue m_taskQueue;
     std::unique_ptr<zsg::ISceneGraph> m_sceneGraph;
 };
+
+// How results print: an id or "none", a UTF-8 text in double quotes.
+QString idText(std::uint32_t id);
+QString quoted(const std::string& text);
 
 void addSceneGraphCommands(Shell& shell);
 void addValueCommands(Shell& shell);
