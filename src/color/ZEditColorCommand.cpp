@@ -77,30 +77,27 @@ ZEditColorCommand::~ZEditColorCommand() = default;
 
 bool ZEditColorCommand::undo()
 {
-    m_colorDB->setColorEdit(m_before.get());
-    for (orb::ColorwayId colorway : m_deactivate) {
-        if (ZColorwayEdit* view = m_colorDB->getColorwayParameters(colorway)) {
-            view->setActive(true);
-            m_colorDB->pushColorway(colorway);
-        }
-    }
-    for (orb::ColorId id : m_extraColors)
-        m_colorDB->postColorUpdateSyncEvent(id);
+    apply(*m_before, true);
     return true;
 }
 
 bool ZEditColorCommand::redo()
 {
-    m_colorDB->setColorEdit(m_after.get());
+    apply(*m_after, false);
+    return true;
+}
+
+void ZEditColorCommand::apply(ZColorExtEdit& state, bool colorwaysActive)
+{
+    m_colorDB->setColorEdit(&state);
     for (orb::ColorwayId colorway : m_deactivate) {
         if (ZColorwayEdit* view = m_colorDB->getColorwayParameters(colorway)) {
-            view->setActive(false);
+            view->setActive(colorwaysActive);
             m_colorDB->pushColorway(colorway);
         }
     }
     for (orb::ColorId id : m_extraColors)
         m_colorDB->postColorUpdateSyncEvent(id);
-    return true;
 }
 
 bool ZEditColorCommand::mergeWith(const ZUndoCommand* other)

@@ -108,18 +108,7 @@ struct ColorEditCommands {
                         .arg(quoted(value.getColorName()))
                         .arg(value.isMultiColor() ? QLatin1String("multi") : QLatin1String("plain"))
                         .arg(idText(value.getId())));
-        for (int i = 0; i < value.nColors(); ++i) {
-            const ZColor c = value.color(i);
-            shell.print(QStringLiteral("%1 %2: %3 %4 rgba(%5, %6, %7, %8)")
-                            .arg(i == value.activeIndex() ? QLatin1String("*") : QLatin1String(" "))
-                            .arg(i)
-                            .arg(idText(value.getSubColorId(i)))
-                            .arg(quoted(c.name()))
-                            .arg(c.component(0))
-                            .arg(c.component(1))
-                            .arg(c.component(2))
-                            .arg(c.alpha()));
-        }
+        printColorEntries(shell, value);
     }
 
     QList<Shell::Subcommand> editCommands();

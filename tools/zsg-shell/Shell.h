@@ -24,6 +24,10 @@
 
 // The shell is also the application's colour link handler: it answers as
 // set with setLinkAnswer and prints each time it is asked.
+namespace zsg {
+class ZColorExt;
+}
+
 class Shell : public zsg::IEventListener, public zsg::IColorLinkHandler {
 public:
     // A command gets its arguments (without the command word) and returns
@@ -101,6 +105,8 @@ private:
 // How results print: an id or "none", a UTF-8 text in double quotes.
 QString idText(std::uint32_t id);
 QString quoted(const std::string& text);
+// One line per entry of a colour value, '*' marking the active one.
+void printColorEntries(Shell& shell, const zsg::ZColorExt& value);
 
 void addSceneGraphCommands(Shell& shell);
 void addValueCommands(Shell& shell);

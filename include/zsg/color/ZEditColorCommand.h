@@ -49,6 +49,9 @@ public:
     const std::vector<orb::ColorwayId>& colorwaysToDeactivate() const { return m_deactivate; }
 
 private:
+    // Writes `state`, sets the deactivated colorways' flag and announces the extra colours.
+    void apply(ZColorExtEdit& state, bool colorwaysActive);
+
     std::uint32_t m_kind;
     ColorDB* m_colorDB;
     std::unique_ptr<ZColorExtEdit> m_before;
