@@ -21,26 +21,18 @@
 #include <functional>
 
 using namespace zsg;
+using namespace zsg::test;
 using ::testing::_;
 using ::testing::ElementsAre;
 using ::testing::InSequence;
 using ::testing::Return;
-using Ids = std::vector<orb::ColorId>;
 
 namespace {
 
-constexpr orb::ColorId None = orb::InvalidId;
 
-QString updated(orb::ColorId id) { return QStringLiteral("ColorUpdated color=%1").arg(id); }
-QString colorwayUpdated(orb::ColorwayId id) { return QStringLiteral("ColorwayUpdated colorway=%1").arg(id); }
-QString colorwaySynced(orb::ColorwayId id) { return QStringLiteral("ColorwaySynced colorway=%1").arg(id); }
 
 using Rgba = std::array<float, 4>;
 
-ZColor rgb(float r, float g, float b, const std::string& name = {})
-{
-    return ZColor(ZColor::RGB, r, g, b, 0, 1, name);
-}
 
 // Translates every text to "context|source", so that a text looked up under
 // the wrong context shows in the result.

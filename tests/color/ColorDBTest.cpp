@@ -11,18 +11,11 @@
 #include <memory>
 
 using namespace zsg;
-using zsg::test::rgb;
-using zsg::test::toVector;
-using Ids = std::vector<orb::ColorId>;
+using namespace zsg::test;
 
 namespace {
 
-constexpr orb::ColorId None = orb::InvalidId;
 
-QString created(orb::ColorId id) { return QStringLiteral("ColorCreated color=%1").arg(id); }
-QString updated(orb::ColorId id) { return QStringLiteral("ColorUpdated color=%1").arg(id); }
-QString colorwayUpdated(orb::ColorwayId id) { return QStringLiteral("ColorwayUpdated colorway=%1").arg(id); }
-QString colorwaySynced(orb::ColorwayId id) { return QStringLiteral("ColorwaySynced colorway=%1").arg(id); }
 
 // Counts record fetches, and can hide its scene as a runtime without a loaded scene would.
 struct CountingRuntime : orb::MemoryRuntime {

@@ -17,15 +17,13 @@
 #include <memory>
 
 using namespace zsg;
-using zsg::test::rgb;
+using namespace zsg::test;
 using ::testing::Return;
 using ::testing::StrictMock;
-using Ids = std::vector<orb::ColorId>;
 using Names = std::vector<std::string>;
 
 namespace {
 
-constexpr orb::ColorId None = orb::InvalidId;
 
 class MockLinkHandler : public IColorLinkHandler {
 public:
@@ -83,8 +81,7 @@ TEST_F(ColorLinkerTest, ConflictsAreLinkedOrRenamedOnOneAnswer)
         EXPECT_EQ(idsOf(result), row.linked ? Ids({red, blue, None}) : Ids({None, None, None}));
         EXPECT_FLOAT_EQ(result.color(0).component(0), row.red);
         EXPECT_EQ(undo.count(), row.steps);
-        const QStringList announced = row.steps ? QStringList({QStringLiteral("ColorUpdated color=%1").arg(red),
-                                                               QStringLiteral("ColorUpdated color=%1").arg(blue)})
+        const QStringList announced = row.steps ? QStringList{updated(red), updated(blue)}
                                                 : QStringList();
         EXPECT_EQ(recorder.take(), announced);
         while (undo.undo()) {}

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the colour tests: a leak check, colour values, and readable
-// failure messages for the event lists.
+// failure messages for the event lists, and the events' texts.
 
 #include <zsg/platform/OrbRuntime.h>
 #include <zsg/platform/ZColorExt.h>
@@ -20,6 +20,15 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 namespace zsg::test {
+
+using Ids = std::vector<orb::ColorId>;
+constexpr orb::ColorId None = orb::InvalidId;
+
+// Colour events as the event recorder writes them.
+inline QString created(orb::ColorId id) { return QStringLiteral("ColorCreated color=%1").arg(id); }
+inline QString updated(orb::ColorId id) { return QStringLiteral("ColorUpdated color=%1").arg(id); }
+inline QString colorwayUpdated(orb::ColorwayId id) { return QStringLiteral("ColorwayUpdated colorway=%1").arg(id); }
+inline QString colorwaySynced(orb::ColorwayId id) { return QStringLiteral("ColorwaySynced colorway=%1").arg(id); }
 
 // Declared first in a fixture, so it checks once everything after it is gone.
 struct LeakCheck {

@@ -12,12 +12,10 @@
 #include <memory>
 
 using namespace zsg;
-using zsg::test::toVector;
-using Ids = std::vector<orb::ColorId>;
+using namespace zsg::test;
 
 namespace {
 
-constexpr orb::ColorId None = orb::InvalidId;
 
 class ColorViews : public ::testing::Test {
 protected:
