@@ -16,11 +16,6 @@ using namespace zsg;
 
 namespace {
 
-QString text(const std::string& s)
-{
-    return QStringLiteral("\"%1\"").arg(QString::fromStdString(s));
-}
-
 QString json(const orb::MetaData& value)
 {
     return QString::fromStdString(value.dump(-1, ' ', false, orb::MetaData::error_handler_t::replace));
@@ -129,9 +124,9 @@ bool MaterialCommands::record(const QStringList& args)
     const std::optional<orb::MaterialContent> content = shell.runtime().materialContent(*id);
     if (!content)
         return shell.fail(QStringLiteral("the renderer has no material %1").arg(*id));
-    shell.print(QStringLiteral("record %1 %2 ids: %3").arg(*id).arg(text(content->name), idList(content->materialIds)));
+    shell.print(QStringLiteral("record %1 %2 ids: %3").arg(*id).arg(quoted(content->name), idList(content->materialIds)));
     for (const auto& [k, v] : content->keyValues)
-        shell.print(QStringLiteral("  %1 = %2").arg(text(k), text(v)));
+        shell.print(QStringLiteral("  %1 = %2").arg(quoted(k), quoted(v)));
     shell.print(QStringLiteral("  meta-data %1").arg(json(content->metaData)));
     return true;
 }
@@ -144,7 +139,7 @@ void MaterialCommands::show(const IMaterialDescriptor& d, const QString& name, b
                     .arg(name, edited ? QStringLiteral(" (edited)") : QString(), idList(ids)));
     const MaterialMetaData& metaData = d.metaData();
     for (auto it = metaData.cbegin(); it != metaData.cend(); ++it)
-        shell.print(QStringLiteral("  %1 = %2").arg(text(it.key()), text(it.value())));
+        shell.print(QStringLiteral("  %1 = %2").arg(quoted(it.key()), quoted(it.value())));
     shell.print(QStringLiteral("  properties %1").arg(json(d.properties())));
 }
 
@@ -194,7 +189,7 @@ bool MaterialCommands::run(const QStringList& args)
             d = fresh.get();
         }
         if (sub == QLatin1String("get"))
-            return withKey(rest[1], [&](const auto& k) { shell.print(text(d->metaData(k))); });
+            return withKey(rest[1], [&](const auto& k) { shell.print(quoted(d->metaData(k))); });
         show(*d, handler->materialName(*id), !fresh);
         return true;
     }

@@ -48,15 +48,10 @@ void addSceneGraphCommands(Shell& shell)
                          if (!graph || !shell.expectArgs(args, 1, -1))
                              return false;
                          std::optional<std::uint32_t> code = shell.toUInt(args[0]);
-                         if (!code)
+                         std::optional<std::vector<orb::ColorId>> list = code ? shell.toIds(args.mid(1)) : std::nullopt;
+                         if (!list)
                              return false;
-                         std::vector<orb::ColorId> ids;
-                         for (const QString& word : args.mid(1)) {
-                             std::optional<std::uint32_t> id = shell.toUInt(word);
-                             if (!id)
-                                 return false;
-                             ids.push_back(*id);
-                         }
+                         std::vector<orb::ColorId>& ids = *list;
                          if (*code == 5007 && ids.size() != 1)
                              return shell.fail(QStringLiteral("5007 takes one colorway id"));
                          orb::SceneNotification notification;

@@ -202,11 +202,10 @@ std::optional<std::vector<MultiColorPair>> Shell::toPairs(const QStringList& wor
             fail(QStringLiteral("expected <multi>:<sub>, got '%1'").arg(word));
             return std::nullopt;
         }
-        const std::optional<std::uint32_t> multi = toUInt(parts[0]);
-        const std::optional<std::uint32_t> sub = multi ? toUInt(parts[1]) : std::nullopt;
-        if (!sub)
+        const std::optional<std::vector<std::uint32_t>> pair = toIds(parts);
+        if (!pair)
             return std::nullopt;
-        result.push_back({*multi, *sub});
+        result.push_back({(*pair)[0], (*pair)[1]});
     }
     return result;
 }

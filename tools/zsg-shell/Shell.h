@@ -22,12 +22,12 @@
 #include <optional>
 #include <vector>
 
-// The shell is also the application's colour link handler: it answers as
-// set with setLinkAnswer and prints each time it is asked.
 namespace zsg {
 class ZColorExt;
 }
 
+// The shell is also the application's colour link handler: it answers as
+// set with setLinkAnswer and prints each time it is asked.
 class Shell : public zsg::IEventListener, public zsg::IColorLinkHandler {
 public:
     // A command gets its arguments (without the command word) and returns
