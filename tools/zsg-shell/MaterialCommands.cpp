@@ -124,7 +124,9 @@ bool MaterialCommands::record(const QStringList& args)
     const std::optional<orb::MaterialContent> content = shell.runtime().materialContent(*id);
     if (!content)
         return shell.fail(QStringLiteral("the renderer has no material %1").arg(*id));
-    shell.print(QStringLiteral("record %1 %2 ids: %3").arg(*id).arg(quoted(content->name), idList(content->materialIds)));
+    shell.print(QStringLiteral("record %1 %2 ids: %3")
+                    .arg(*id)
+                    .arg(quoted(content->name), idList(content->materialIds)));
     for (const auto& [k, v] : content->keyValues)
         shell.print(QStringLiteral("  %1 = %2").arg(quoted(k), quoted(v)));
     shell.print(QStringLiteral("  meta-data %1").arg(json(content->metaData)));
