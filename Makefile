@@ -5,7 +5,7 @@ PACKAGES := cmake ninja-build g++ ccache qt6-base-dev nlohmann-json3-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build demo test bench asan tsan fuzz example clean
+.PHONY: all deps configure build demo test bench asan tsan fuzz example example-ubsan clean
 
 all: build
 
@@ -61,6 +61,15 @@ example: build
 	cmake -S examples/host -B build/example -G Ninja -DCMAKE_PREFIX_PATH=$(CURDIR)/build/install
 	cmake --build build/example
 	build/example/zsg-example-host
+
+# The same host built with UBSan (vptr check included) against the installed
+# package: it links only if the type information hosts need is exported.
+example-ubsan: build
+	cmake --install build/default --prefix build/install
+	cmake -S examples/host -B build/example-ubsan -G Ninja -DCMAKE_PREFIX_PATH=$(CURDIR)/build/install \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=undefined -fsanitize=vptr -fno-sanitize-recover=undefined"
+	cmake --build build/example-ubsan
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 build/example-ubsan/zsg-example-host
 
 clean:
 	rm -rf build

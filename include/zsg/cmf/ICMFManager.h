@@ -1,11 +1,13 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 namespace zsg {
 
 class ZCMFSchema;
 
 // Keeper of the material-information schema in force.
-class ICMFManager {
+class ZSG_EXPORT ICMFManager {
 public:
     virtual ~ICMFManager() = default;
 

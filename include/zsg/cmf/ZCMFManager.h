@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/cmf/ICMFManager.h>
 
 #include <memory>
@@ -11,7 +13,7 @@ class ISceneGraph;
 // The scene graph's CMF manager. It starts with the built-in schema "default"
 // and posts on whatever event queue the scene graph has at the time (nothing
 // when there is none).
-class ZCMFManager : public ICMFManager {
+class ZSG_EXPORT ZCMFManager : public ICMFManager {
 public:
     explicit ZCMFManager(ISceneGraph* sceneGraph);
     ~ZCMFManager() override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/platform/OrbTypes.h>
 
 #include <cstdint>
@@ -9,7 +11,7 @@ namespace zsg {
 
 // Read access to one colour record of the renderer. A field the record lacks
 // reads as its default: 0xFFFFFFFF, empty, (0, 0, 0, 1) or false.
-class IColorExtEdit
+class ZSG_EXPORT IColorExtEdit
 {
 public:
     // Bits of the record's "flags".

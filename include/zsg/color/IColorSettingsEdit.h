@@ -1,11 +1,13 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/platform/OrbTypes.h>
 
 namespace zsg {
 
 // Read access to the renderer's colour-settings record.
-class IColorSettingsEdit
+class ZSG_EXPORT IColorSettingsEdit
 {
 public:
     virtual ~IColorSettingsEdit() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/platform/OrbTypes.h>
 
 #include <string>
@@ -8,7 +10,7 @@ namespace zsg {
 
 // Read access to one colorway record: a list of multi colours and, at the
 // same positions, the id of the sub colour chosen for each.
-class IColorwayEdit
+class ZSG_EXPORT IColorwayEdit
 {
 public:
     virtual ~IColorwayEdit() = default;

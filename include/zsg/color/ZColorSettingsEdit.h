@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/color/IColorSettingsEdit.h>
 
 #include <memory>
@@ -10,7 +12,7 @@ namespace orb { struct Record; }
 namespace zsg {
 
 // The editable view of the colour-settings record.
-class ZColorSettingsEdit : public IColorSettingsEdit
+class ZSG_EXPORT ZColorSettingsEdit : public IColorSettingsEdit
 {
 public:
     // Takes ownership of a colour-settings record (kind 5) and releases it

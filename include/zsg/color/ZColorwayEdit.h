@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/color/IColorwayEdit.h>
 #include <zsg/color/MultiColorPair.h>
 
@@ -13,7 +15,7 @@ namespace zsg {
 // The editable view of one colorway record. On construction it makes the
 // record consistent: both lists of one length, each multi colour listed once.
 // Writes mark the view dirty; the renderer sees the record on commit.
-class ZColorwayEdit : public IColorwayEdit
+class ZSG_EXPORT ZColorwayEdit : public IColorwayEdit
 {
 public:
     // Takes ownership of a colorway record (kind 4) and releases it through

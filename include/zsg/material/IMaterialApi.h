@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/material/IMaterialDescriptor.h>
 
 #include <QString>
@@ -10,7 +12,7 @@ namespace zsg {
 
 // Reads the renderer's material records into descriptors and writes edited
 // descriptors back.
-class IMaterialApi {
+class ZSG_EXPORT IMaterialApi {
 public:
     virtual ~IMaterialApi() = default;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/material/MaterialId.h>
 
 #include <QString>
@@ -8,7 +10,7 @@ namespace zsg {
 
 // Implemented by the host: the object given as SceneGraphPars::materialDelegate,
 // to which the material handler forwards delegatedOperation unchanged.
-class IMaterialDelegate {
+class ZSG_EXPORT IMaterialDelegate {
 public:
     virtual ~IMaterialDelegate() = default;
 

@@ -6,10 +6,10 @@
 namespace zsg {
 
 // The library's handle of a renderer material: a 32-bit id, nothing more.
-class MaterialId {
+class ZSG_EXPORT MaterialId {
 public:
-    ZSG_EXPORT MaterialId(orb::MaterialId id = orb::InvalidId);
-    ZSG_EXPORT operator orb::MaterialId() const;
+    MaterialId(orb::MaterialId id = orb::InvalidId);
+    operator orb::MaterialId() const;
 
 private:
     orb::MaterialId m_id;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/material/IMaterialApi.h>
 
 
@@ -7,7 +9,7 @@ namespace zsg {
 
 // The material API over a renderer runtime's current scene. It takes no lock:
 // the caller keeps the render side off the records it reads and writes.
-class ZMaterialApi : public IMaterialApi {
+class ZSG_EXPORT ZMaterialApi : public IMaterialApi {
 public:
     explicit ZMaterialApi(orbRT_api* rtApi);
 

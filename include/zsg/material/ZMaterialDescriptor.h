@@ -1,12 +1,14 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/material/IMaterialDescriptor.h>
 
 #include <memory>
 
 namespace zsg {
 
-class ZMaterialDescriptor : public IMaterialDescriptor {
+class ZSG_EXPORT ZMaterialDescriptor : public IMaterialDescriptor {
 public:
     ZMaterialDescriptor(MaterialId id, const std::vector<MaterialId>& materialIds);
     ~ZMaterialDescriptor() override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/material/IMaterialHandler.h>
 
 namespace zsg {
@@ -12,7 +14,7 @@ class ISceneGraph;
 // which it asks for at each post: the handler is built before the queue.
 // Owns none of the three pointers; the delegate and the scene graph may be
 // null (then nothing is delegated, nothing posted).
-class ZMaterialHandler : public IMaterialHandler {
+class ZSG_EXPORT ZMaterialHandler : public IMaterialHandler {
 public:
     ZMaterialHandler(IMaterialApi* api, IMaterialDelegate* delegate, ISceneGraph* sceneGraph);
 

@@ -2,6 +2,8 @@
 // The queue on which every change is announced. It is a QObject only so that
 // main-thread callbacks can use it as their context (and die with it).
 
+#include <zsg/Export.h>
+
 #include <zsg/scenegraph/EventType.h>
 
 #include <QObject>
@@ -11,7 +13,7 @@ namespace zsg {
 class Event;
 class IEventListener;
 
-class IEventQueue : public QObject {
+class ZSG_EXPORT IEventQueue : public QObject {
 public:
     ~IEventQueue() override = default;
 

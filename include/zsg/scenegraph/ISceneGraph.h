@@ -19,9 +19,9 @@ class IColorDB;
 class IColorController;
 class ILightLayerController;
 
-class ISceneGraph {
+class ZSG_EXPORT ISceneGraph {
 public:
-    ZSG_EXPORT virtual ~ISceneGraph();
+    virtual ~ISceneGraph();
 
     // Codes 5006 (colours synchronised: one ColorSyncedEvent per colour, in
     // array order) and 5007 (colorway activated) give true; any other false.
@@ -39,7 +39,7 @@ public:
 
     // Never returns null: a component that fails to build makes it throw,
     // after destroying what was already built.
-    ZSG_EXPORT static std::unique_ptr<ISceneGraph> create(const SceneGraphPars& pars);
+    static std::unique_ptr<ISceneGraph> create(const SceneGraphPars& pars);
 };
 
 } // namespace zsg

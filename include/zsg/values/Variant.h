@@ -94,21 +94,21 @@ private:
     T* m_pointee;
 };
 
-// The holders exist for these types only; their code lives in the library.
-// Outside the shared library only those marked ZSG_EXPORT can be created or
-// cast to directly; reach the others through makeVariant and Variant.
+// The holders exist for these types only; their code lives in the library,
+// which exports each of them (constructor, vtable and type information), so a
+// host can create them and dynamic_cast to them.
 extern template class ZSG_EXPORT ValueVariant<bool>;
 extern template class ZSG_EXPORT ValueVariant<std::int32_t>;
-extern template class ValueVariant<QList<std::int32_t>>;
+extern template class ZSG_EXPORT ValueVariant<QList<std::int32_t>>;
 extern template class ZSG_EXPORT ValueVariant<float>;
-extern template class ValueVariant<orbVector2f>;
-extern template class ValueVariant<orbVectorf>;
+extern template class ZSG_EXPORT ValueVariant<orbVector2f>;
+extern template class ZSG_EXPORT ValueVariant<orbVectorf>;
 extern template class ZSG_EXPORT ValueVariant<double>;
-extern template class ValueVariant<orbVector>;
+extern template class ZSG_EXPORT ValueVariant<orbVector>;
 extern template class ZSG_EXPORT ValueVariant<QString>;
-extern template class ValueVariant<QList<QString>>;
+extern template class ZSG_EXPORT ValueVariant<QList<QString>>;
 extern template class ZSG_EXPORT ValueVariant<FilePath>;
-extern template class ValueVariant<orbMatrix>;
+extern template class ZSG_EXPORT ValueVariant<orbMatrix>;
 extern template class ZSG_EXPORT ValueVariant<ZColorExt>;
 extern template class ZSG_EXPORT ValueVariant<ZColorExtAlpha>;
 extern template class ZSG_EXPORT ValueVariant<FloatArray>;
@@ -118,13 +118,13 @@ extern template class ZSG_EXPORT ValueVariant<CoatingColor>;
 extern template class ZSG_EXPORT ValueVariant<WeavePattern>;
 extern template class ZSG_EXPORT ValueVariant<Enumerable>;
 
-extern template class PointerVariant<std::int32_t>;
-extern template class PointerVariant<float>;
-extern template class PointerVariant<bool>;
-extern template class PointerVariant<QString>;
-extern template class PointerVariant<ZColorExt>;
-extern template class PointerVariant<Enumerable>;
-extern template class PointerVariant<orbShader*>;
+extern template class ZSG_EXPORT PointerVariant<std::int32_t>;
+extern template class ZSG_EXPORT PointerVariant<float>;
+extern template class ZSG_EXPORT PointerVariant<bool>;
+extern template class ZSG_EXPORT PointerVariant<QString>;
+extern template class ZSG_EXPORT PointerVariant<ZColorExt>;
+extern template class ZSG_EXPORT PointerVariant<Enumerable>;
+extern template class ZSG_EXPORT PointerVariant<orbShader*>;
 
 // A new ValueVariant holding the type's default (0, empty, the identity matrix,
 // opaque black, ...); null for Null, Node, the shader types and numbers that
