@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace zsg {
 
@@ -72,14 +74,12 @@ void editColorway(ColorDB* db, ZUndoStack* stack, orb::ColorwayId id, std::uint3
     stack->push(new ZEditColorWayCommand(kind, db, std::move(before), std::move(after)));
 }
 
-// The ids that name colours other than `multi`, in order: a multi colour's
-// list never takes ids the renderer does not know, nor the multi colour itself.
-std::vector<orb::ColorId> colorsFor(ColorDB* db, orb::ColorId multi, orb::Span<const orb::ColorId> ids)
+// The ids other than `multi`, in order: a multi colour never lists itself
+// (its value would be defined by itself).
+std::vector<orb::ColorId> withoutSelf(orb::ColorId multi, orb::Span<const orb::ColorId> ids)
 {
     std::vector<orb::ColorId> kept;
-    for (orb::ColorId id : ids)
-        if (id != multi && id != orb::InvalidId && db->getColorParameters(id))
-            kept.push_back(id);
+    std::copy_if(ids.begin(), ids.end(), std::back_inserter(kept), [multi](orb::ColorId id) { return id != multi; });
     return kept;
 }
 
@@ -152,7 +152,8 @@ void ColorController::addSubKColors(orb::ColorId multi, const orb::Span<const ZC
 
 orb::ColorId ColorController::addOrSwitchSubColor(orb::ColorId multi, orb::ColorId sub, bool link)
 {
-    if (!m_undoStack || multi == orb::InvalidId || sub == orb::InvalidId || !m_colorDB->getColorParameters(sub))
+    // A multi colour cannot choose itself as its own sub colour.
+    if (!m_undoStack || multi == orb::InvalidId || sub == orb::InvalidId || (link && sub == multi))
         return orb::InvalidId;
     const ZColorExt multiColor = m_colorDB->colorFromId(multi);
     if (multiColor.getId() == orb::InvalidId || !multiColor.isMultiColor())
@@ -275,6 +276,7 @@ bool ColorController::removeSubColors(orb::ColorId multi, orb::Span<const orb::C
     }
     const std::vector<orb::ColorId> removed = toVector(ids);
     m_undoStack->beginMacro(QString());
+    const ScopedUndoMacro macro(m_undoStack);
     const bool pushed = m_undoStack->push(
         new ZEditColorCommand(ZEditColorCommand::RemoveSub, m_colorDB, std::move(before), std::move(after), removed));
     if (pushed) {
@@ -290,14 +292,13 @@ bool ColorController::removeSubColors(orb::ColorId multi, orb::Span<const orb::C
             }
         }
     }
-    m_undoStack->endMacro(QString());
     return pushed;
 }
 
 void ColorController::addSubColors(orb::ColorId multi, orb::Span<const orb::ColorId> ids, int position,
                                    orb::ColorId activeAfter) const
 {
-    const std::vector<orb::ColorId> added = colorsFor(m_colorDB, multi, ids);
+    const std::vector<orb::ColorId> added = withoutSelf(multi, ids);
     editColor(
         m_colorDB, m_undoStack, multi, true, ZEditColorCommand::AddSub,
         [&](ZColorExtEdit& view) {
@@ -319,19 +320,20 @@ void ColorController::moveSubColors(orb::ColorId multi, orb::Span<const orb::Col
         for (orb::ColorId id : ids)
             if (view.hasSubColor(id) && std::find(moved.begin(), moved.end(), id) == moved.end())
                 moved.push_back(id);
-        const orb::ColorId active = view.activeSub();
+        // Without activeAfter the removal's rule stands: an active sub colour
+        // that moves hands the mark to the first one that stays.
         if (!view.removeSubColors({moved.data(), moved.size()}))
             return false;
         view.insertSubColors({moved.data(), moved.size()}, position);
-        // Moving reorders only: the active sub colour stays unless one is asked for.
-        view.setActiveSub(activeAfter != orb::InvalidId ? activeAfter : active);
+        if (activeAfter != orb::InvalidId)
+            view.setActiveSub(activeAfter);
         return true;
     });
 }
 
 void ColorController::setSubColors(orb::ColorId multi, orb::Span<const orb::ColorId> ids) const
 {
-    const std::vector<orb::ColorId> kept = colorsFor(m_colorDB, multi, ids);
+    const std::vector<orb::ColorId> kept = withoutSelf(multi, ids);
     editColor(m_colorDB, m_undoStack, multi, true, ZEditColorCommand::AddSub, [&](ZColorExtEdit& view) {
         view.setSubColors({kept.data(), kept.size()});
         return true;
@@ -349,8 +351,7 @@ void ColorController::setActiveSubColor(orb::ColorId multi, orb::ColorId sub) co
 void ColorController::changeSubColor(orb::ColorId multi, orb::ColorId oldSub, orb::ColorId newSub)
 {
     editColor(m_colorDB, m_undoStack, multi, true, ZEditColorCommand::Value, [&](ZColorExtEdit& view) {
-        if (newSub == oldSub || view.hasSubColor(newSub) || !view.hasSubColor(oldSub) ||
-            colorsFor(m_colorDB, multi, {&newSub, 1}).empty())
+        if (newSub == oldSub || newSub == multi || view.hasSubColor(newSub))
             return false;
         view.replaceSubColor(oldSub, newSub);
         return true;
@@ -456,14 +457,15 @@ void ColorController::addColors(orb::ColorwayId id, orb::Span<const MultiColorPa
 {
     if (!m_undoStack || id == orb::InvalidId || !m_colorDB->getColorwayParameters(id))
         return;
-    if (activate)
+    std::optional<ScopedUndoMacro> macro;
+    if (activate) {
         m_undoStack->beginMacro(QString());
+        macro.emplace(m_undoStack);
+    }
     editColorway(m_colorDB, m_undoStack, id, ZEditColorWayCommand::Edit,
                  [&](ZColorwayEdit& view) { view.insertMultiColors(pairs, position); });
-    if (activate) {
+    if (activate)
         applyColorway(id);
-        m_undoStack->endMacro(QString());
-    }
 }
 
 void ColorController::removeMultiColors(orb::ColorwayId id, orb::Span<const orb::ColorId> ids) const

@@ -444,13 +444,16 @@ ZColorExt ColorDB::colorFromId(orb::ColorId id)
         entries.append(entryOf(*view, id));
     } else {
         const std::vector<orb::ColorId> subColors = toVector(view->subColors());
+        // Sub colours without a view get no entry, so the active index
+        // counts only the entries built.
         for (orb::ColorId sub : subColors) {
-            if (ZColorExtEdit* subView = getColorParameters(sub))
-                entries.append(entryOf(*subView, sub));
+            ZColorExtEdit* subView = getColorParameters(sub);
+            if (!subView)
+                continue;
+            if (sub == view->activeSub())
+                active = static_cast<int>(entries.size());
+            entries.append(entryOf(*subView, sub));
         }
-        auto it = std::ranges::find(subColors, view->activeSub());
-        if (it != subColors.end())
-            active = static_cast<int>(it - subColors.begin());
     }
     color.setColors(entries);
     color.setActiveIndex(active);
@@ -632,8 +635,12 @@ void ColorDB::handleColorwayActivated(const orb::ColorwayId& id)
         return;
     // The renderer changed these records itself: read them anew.
     for (orb::ColorId multi : toVector(view->multiColors())) {
-        d->colorViews.erase(multi);
-        getColorParameters(multi);
+        auto old = d->colorViews.find(multi);
+        const std::uint32_t revision = old != d->colorViews.end() ? old->second->changeCount() : 0;
+        if (old != d->colorViews.end())
+            d->colorViews.erase(old);
+        if (ZColorExtEdit* fresh = getColorParameters(multi))
+            fresh->continueChangeCount(revision);
         pushColor(multi);
         postColorUpdateSyncEvent(multi);
     }
@@ -654,7 +661,10 @@ void ColorDB::setColorEdit(ZColorExtEdit* edit)
     if (!fresh)
         return;
     ZColorExtEdit* view = fresh.get();
-    d->colorViews[id] = std::move(fresh);
+    std::unique_ptr<ZColorExtEdit>& slot = d->colorViews[id];
+    if (slot)
+        view->continueChangeCount(slot->changeCount());
+    slot = std::move(fresh);
     view->commit(true);
     postColorUpdateSyncEvent(id);
 }

@@ -237,6 +237,11 @@ void ZColorExtEdit::markDirty()
     d->changed();
 }
 
+void ZColorExtEdit::continueChangeCount(std::uint32_t replacedCount)
+{
+    d->changes += replacedCount;
+}
+
 void ZColorExtEdit::clearDirty()
 {
     d->dirty = false;

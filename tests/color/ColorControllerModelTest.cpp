@@ -1,7 +1,9 @@
-// Random editing sessions against the controller: after thousands of
-// operations, undoing everything must give back every record that existed
-// before, byte for byte in content, and the materials' colours; redoing
-// everything must give back the state after the session.
+// Random editing sessions against the controller: each sub colour list edit
+// must leave the list and the active sub colour that a small reference model
+// predicts; after thousands of operations, undoing everything must give back
+// every record that existed before, byte for byte in content, and the
+// materials' colours; redoing everything must give back the state after the
+// session.
 
 #include <color/RecordFields.h>
 
@@ -15,7 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -48,6 +53,60 @@ std::string dump(const orb::Record* record)
         out << ' ';
     }
     return out.str();
+}
+
+// A multi colour's sub colours and active sub colour, and what the list edits
+// should make of them.
+struct Subs {
+    std::vector<orb::ColorId> list;
+    orb::ColorId active;
+};
+
+bool contains(const std::vector<orb::ColorId>& ids, orb::ColorId id)
+{
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// Removing nothing or everything is refused; a removed active mark passes to
+// the first sub colour that stays.
+Subs removed(const Subs& s, const std::vector<orb::ColorId>& ids)
+{
+    Subs r{{}, s.active};
+    std::copy_if(s.list.begin(), s.list.end(), std::back_inserter(r.list), [&](orb::ColorId id) { return !contains(ids, id); });
+    if (r.list.size() == s.list.size() || r.list.empty())
+        return s;
+    if (!contains(r.list, r.active))
+        r.active = r.list.front();
+    return r;
+}
+
+// Only listed ids move; they go to `position` of what stays, or to the end.
+Subs moved(const Subs& s, const std::vector<orb::ColorId>& ids, int position, orb::ColorId activeAfter)
+{
+    std::vector<orb::ColorId> moving;
+    for (orb::ColorId id : ids)
+        if (contains(s.list, id) && !contains(moving, id))
+            moving.push_back(id);
+    Subs r = removed(s, moving);
+    if (r.list.size() == s.list.size())
+        return s;
+    const bool inside = position >= 0 && position < static_cast<int>(r.list.size());
+    r.list.insert(inside ? r.list.begin() + position : r.list.end(), moving.begin(), moving.end());
+    if (activeAfter != None)
+        r.active = activeAfter;
+    return r;
+}
+
+// The multi colour never lists itself; an active sub colour still listed stays.
+Subs replaced(const Subs& s, orb::ColorId multi, const std::vector<orb::ColorId>& ids)
+{
+    Subs r{{}, s.active};
+    std::copy_if(ids.begin(), ids.end(), std::back_inserter(r.list), [&](orb::ColorId id) { return id != multi; });
+    if (r.list == s.list)
+        return s;
+    if (!contains(r.list, r.active))
+        r.active = r.list.empty() ? None : r.list.front();
+    return r;
 }
 
 struct State {
@@ -221,6 +280,21 @@ private:
     }
     int somePosition() { return pick(6) - 1; }
 
+    std::optional<Subs> subsOf(orb::ColorId id)
+    {
+        const ZColorExtEdit* view = db.getColorParameters(id);
+        if (!view || !view->hasFlag(IColorExtEdit::MultiColorFlag))
+            return std::nullopt;
+        return Subs{{view->subColors().begin(), view->subColors().end()}, view->activeSub()};
+    }
+    void expectSubs(orb::ColorId multi, const Subs& expected)
+    {
+        const std::optional<Subs> now = subsOf(multi);
+        ASSERT_TRUE(now);
+        EXPECT_EQ(now->list, expected.list) << "multi colour " << multi;
+        EXPECT_EQ(now->active, expected.active) << "multi colour " << multi;
+    }
+
     void runOne()
     {
         const int countBefore = stack.count();
@@ -245,7 +319,10 @@ private:
         case 3: {
             const orb::ColorId multi = multiColor();
             ids = someColors(multi);
+            const std::optional<Subs> before = subsOf(multi);
             controller.removeSubColors(multi, {ids.data(), ids.size()});
+            if (before)
+                expectSubs(multi, removed(*before, ids));
             break;
         }
         case 4: {
@@ -257,16 +334,32 @@ private:
         case 5: {
             const orb::ColorId multi = multiColor();
             ids = someColors(multi);
-            controller.moveSubColors(multi, {ids.data(), ids.size()}, somePosition(), coin() ? None : anyColor());
+            const int position = somePosition();
+            const orb::ColorId activeAfter = coin() ? None : anyColor();
+            const std::optional<Subs> before = subsOf(multi);
+            controller.moveSubColors(multi, {ids.data(), ids.size()}, position, activeAfter);
+            if (before)
+                expectSubs(multi, moved(*before, ids, position, activeAfter));
             break;
         }
         case 6: {
             const orb::ColorId multi = multiColor();
             ids = someColors(multi);
+            const std::optional<Subs> before = subsOf(multi);
             controller.setSubColors(multi, {ids.data(), ids.size()});
+            if (before)
+                expectSubs(multi, replaced(*before, multi, ids));
             break;
         }
-        case 7: controller.setActiveSubColor(multiColor(), anyColor()); break;
+        case 7: {
+            const orb::ColorId multi = multiColor();
+            const orb::ColorId sub = anyColor();
+            const std::optional<Subs> before = subsOf(multi);
+            controller.setActiveSubColor(multi, sub);
+            if (before)
+                expectSubs(multi, {before->list, sub});
+            break;
+        }
         case 8: {
             const orb::ColorId multi = colorFor(multiColor());
             ids = someColors(multi);

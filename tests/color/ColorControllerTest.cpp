@@ -1,4 +1,5 @@
 #include "ColorTestSupport.h"
+#include "support/ContextTranslator.h"
 #include "support/EventRecorder.h"
 
 #include <zsg/color/ColorController.h>
@@ -13,7 +14,6 @@
 #include <orbmem/MemorySceneMaterialManager.h>
 
 #include <QCoreApplication>
-#include <QTranslator>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -29,21 +29,7 @@ using ::testing::Return;
 
 namespace {
 
-
-
 using Rgba = std::array<float, 4>;
-
-
-// Translates every text to "context|source", so that a text looked up under
-// the wrong context shows in the result.
-class ContextTranslator : public QTranslator {
-public:
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        return QString::fromUtf8(context) + u'|' + QString::fromUtf8(source);
-    }
-    bool isEmpty() const override { return false; }
-};
 
 // A scene of colours Red (1), Green (2), Blue (3), the multi colour Flag over
 // them, the colorway Summer choosing Green and Winter choosing Blue (Summer
@@ -104,7 +90,8 @@ protected:
     orb::MaterialId paint = None;
 };
 
-// Each operation pushes one step with its text, under its own translation context.
+// Each operation pushes one step whose text is looked up under its own
+// translation context (the texts themselves are pinned by the shell transcripts).
 TEST_F(ColorControllerTest, UndoTextsAndTheirContexts)
 {
     struct Case {
@@ -137,26 +124,20 @@ TEST_F(ColorControllerTest, UndoTextsAndTheirContexts)
         {"link", [&] { controller->linkColor(red, blue); }, "QObject", "Link Color (%1) To (%2)", "Red|Blue"},
         {"link command", [&] { stack.push(new ZLinkColorCommand(controller.get(), red, blue, paint, 1)); }, "ZEditColorWayCommand", "Link color", {}},
     };
-    for (bool translated : {false, true}) {
-        ContextTranslator translator;
-        if (translated)
-            QCoreApplication::installTranslator(&translator);
-        for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(c.what) + (translated ? " (translated)" : ""));
-            c.run();
-            ASSERT_EQ(stack.count(), 1);
-            QString expected = translated ? QString("%1|%2").arg(c.context, c.source) : QString(c.source);
-            const QStringList args = c.arg.split(u'|');
-            expected = args.size() == 2 ? expected.arg(args[0], args[1]) : c.arg.isNull() ? expected : expected.arg(c.arg);
-            EXPECT_EQ(stack.undoText(), expected);
-            stack.undo();  // each case starts from the same scene
-            stack.clear();
-        }
-        QCoreApplication::removeTranslator(&translator);
-    }
-    // The default name of a new multi colour is a translated text too.
     ContextTranslator translator;
     QCoreApplication::installTranslator(&translator);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.run();
+        ASSERT_EQ(stack.count(), 1);
+        QString expected = QString("%1|%2").arg(c.context, c.source);
+        const QStringList args = c.arg.split(u'|');
+        expected = args.size() == 2 ? expected.arg(args[0], args[1]) : c.arg.isNull() ? expected : expected.arg(c.arg);
+        EXPECT_EQ(stack.undoText(), expected);
+        stack.undo();  // each case starts from the same scene
+        stack.clear();
+    }
+    // The default name of a new multi colour is a translated text too.
     const orb::ColorId unnamed = runtime->createColor("", {});
     const orb::ColorId multi = controller->toggleMultiColor(unnamed);
     QCoreApplication::removeTranslator(&translator);
@@ -187,6 +168,48 @@ TEST_F(ColorControllerTest, DragMergesIntoOneStepUntilReleased)
     EXPECT_EQ(rgba(red), (Rgba{0.9f, 0, 0, 1}));
     stack.clear();
     EXPECT_EQ(orb::memoryStats().records, recordsBefore);
+
+    // A sub colour change is a "Set Color" step too: it joins an open drag,
+    // whatever colour the drag was on.
+    controller->setColor(red, rgb(0.5f, 0, 0), ContinueMerge);
+    controller->changeSubColor(flag, red, runtime->createColor("Pink", {}));
+    EXPECT_EQ(stack.count(), 1);
+    stack.undo();
+    EXPECT_EQ(rgba(red), (Rgba{0.9f, 0, 0, 1}));
+    stack.clear();
+
+    // Edits of every other kind stay apart, also after an open drag.
+    const Ids two = {green, red};
+    const std::vector<std::pair<const char*, std::function<void()>>> apart = {
+        {"name", [&] { controller->setDisplayName(red, "Rose"); }},
+        {"switch", [&] { controller->setActiveSubColor(flag, blue); }},
+        {"flags", [&] { controller->setFlags(red, 8, true); }},
+        {"set subs", [&] { controller->setSubColors(flag, {two.data(), 2}); }},
+        {"move", [&] { controller->moveSubColors(flag, {two.data(), 1}, 2, None); }},
+        {"unlink", [&] { controller->unlinkSubColor(flag, 0); }},
+    };
+    for (const auto& [what, run] : apart) {
+        SCOPED_TRACE(what);
+        controller->setColor(blue, rgb(0, 0, 0.5f), ContinueMerge);
+        run();
+        run();
+        EXPECT_EQ(stack.count(), 3);
+        while (stack.undo()) {}
+        stack.clear();
+    }
+}
+
+// Without activeAfter a moved active sub colour hands the mark to the first
+// one that stays; with it, activeAfter wins.
+TEST_F(ColorControllerTest, MovingTheActiveSubColour)
+{
+    const Ids moved = {green};
+    controller->moveSubColors(flag, {moved.data(), 1}, 0, None);
+    EXPECT_EQ(subs(flag), (Ids{green, red, blue}));
+    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), red);
+    controller->moveSubColors(flag, {moved.data(), 1}, 5, green);
+    EXPECT_EQ(subs(flag), (Ids{red, blue, green}));
+    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), green);
 }
 
 // Switching the sub colour by hand deactivates the colorway that chose another.
@@ -224,7 +247,7 @@ TEST_F(ColorControllerTest, OperationsThatMustNotPush)
 {
     const Ids all = {red, green, blue};
     const Ids unknown = {99};
-    const Ids notColors = {99, None, flag, paint};
+    const Ids self = {flag};
     const std::vector<std::pair<const char*, std::function<void()>>> cases = {
         {"flags on a multi colour", [&] { controller->setFlags(flag, 8, true); }},
         {"sub colours of a plain colour", [&] { controller->setActiveSubColor(red, green); }},
@@ -232,7 +255,9 @@ TEST_F(ColorControllerTest, OperationsThatMustNotPush)
         {"remove nothing", [&] { EXPECT_FALSE(controller->removeSubColors(flag, {unknown.data(), 1})); }},
         {"move unknown ids", [&] { controller->moveSubColors(flag, {unknown.data(), 1}, 0, None); }},
         {"change to a listed sub colour", [&] { controller->changeSubColor(flag, red, green); }},
-        {"add ids that are no colours", [&] { controller->addSubColors(flag, {notColors.data(), 4}, 0, None); }},
+        {"add the multi colour to itself", [&] { controller->addSubColors(flag, {self.data(), 1}, 0, None); }},
+        {"change to the multi colour itself", [&] { controller->changeSubColor(flag, red, flag); }},
+        {"switch to itself, linked", [&] { EXPECT_EQ(controller->addOrSwitchSubColor(flag, flag, true), None); }},
         {"unlink past the end", [&] { controller->unlinkSubColor(flag, 3); }},
         {"unknown colour", [&] { controller->setColor(99, rgb(1, 1, 1), FinishMerge); }},
         {"unknown colorway", [&] { controller->setDeleted(99, true); }},
@@ -265,53 +290,6 @@ TEST_F(ColorControllerTest, RemovingChosenSubColourDropsMultiColourFromColorways
     EXPECT_EQ(subs(flag), (Ids{red, green, blue}));
     EXPECT_TRUE(db.getColorwayParameters(winter)->hasMultiColor(flag));
     EXPECT_FALSE(db.getColorwayParameters(winter)->isDeleted());
-}
-
-TEST_F(ColorControllerTest, ToggleMultiColour)
-{
-    // Disabling relinks the material to the active sub colour and leaves both colorways, in one step.
-    EXPECT_EQ(controller->toggleMultiColor(flag), green);
-    EXPECT_EQ(stack.count(), 1);
-    EXPECT_EQ(stack.undoText(), "Disable Multi Color (Flag)");
-    EXPECT_EQ(runtime->materialColors(paint), (Ids{green, red, red}));
-    EXPECT_FALSE(db.getColorwayParameters(summer)->hasMultiColor(flag));
-    EXPECT_FALSE(db.getColorwayParameters(winter)->hasMultiColor(flag));
-    stack.undo();
-    EXPECT_EQ(runtime->materialColors(paint), (Ids{flag, red, red}));
-    EXPECT_TRUE(db.getColorwayParameters(summer)->hasMultiColor(flag));
-
-    // Enabling an unnamed colour names both with the unique "Multi-Color".
-    const orb::ColorId plain = runtime->createColor("", {0.5f, 0.5f, 0.5f, 1});
-    runtime->createMultiColor("Multi-Color", {red});
-    runtime->setMaterialColors(paint, {plain});
-    const orb::ColorId multi = controller->toggleMultiColor(plain);
-    ASSERT_NE(multi, None);
-    EXPECT_EQ(name(plain), "Multi-Color 1");
-    EXPECT_EQ(name(multi), "Multi-Color 1");
-    EXPECT_EQ(subs(multi), Ids{plain});
-    EXPECT_EQ(runtime->materialColors(paint), Ids{multi});
-    EXPECT_EQ(stack.undoText(), "Enable Multi Color (Multi-Color 1)");
-    stack.undo();
-    EXPECT_EQ(name(plain), "");
-    EXPECT_EQ(runtime->materialColors(paint), Ids{plain});
-}
-
-TEST_F(ColorControllerTest, AddOrSwitchSubColour)
-{
-    // Linked: the colour itself, added when new; unlinked: a new copy of its value.
-    const orb::ColorId pink = runtime->createColor("Pink", {1, 0.5f, 0.5f, 1});
-    EXPECT_EQ(controller->addOrSwitchSubColor(flag, pink, true), pink);
-    EXPECT_EQ(subs(flag), (Ids{red, green, blue, pink}));
-    EXPECT_EQ(controller->addOrSwitchSubColor(flag, red, true), red);
-    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), red);
-
-    const orb::ColorId copy = controller->addOrSwitchSubColor(flag, red, false);
-    ASSERT_NE(copy, None);
-    EXPECT_NE(copy, red);
-    EXPECT_EQ(subs(flag), (Ids{red, green, blue, pink, copy}));
-    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), copy);
-    EXPECT_EQ(rgba(copy), rgba(red));
-    EXPECT_EQ(name(copy), "Red 1");
 }
 
 TEST_F(ColorControllerTest, ConflictsNeedActiveMaterials)

@@ -192,40 +192,6 @@ TEST_F(ColorDBTest, NameLookupsFindOnlyReferencedColors)
     EXPECT_EQ(db->totalSceneReferenceCount(used), 1u);
 }
 
-TEST_F(ColorDBTest, CopiesAnnounceTheCopyAndTheSource)
-{
-    ZColorExt red(rgb(1, 0, 0, "Red"));
-    db->pushColor(red);
-    events();
-    const orb::ColorId source = red.getId();
-    const int sceneChanges = runtime.sceneChangedCount();
-
-    const orb::ColorId copy = db->clone(source);
-    EXPECT_EQ(events(), QStringList({created(copy), updated(source)}));
-    EXPECT_EQ(runtime.sceneChangedCount(), sceneChanges + 1);
-    EXPECT_EQ(runtime.lockDepth(), 0);
-    ZColorExt copied = db->colorFromId(copy);
-    EXPECT_EQ(copied.getColorName(), "Red 1");
-    EXPECT_EQ(copied.color(0), rgb(1, 0, 0, "Red 1"));
-
-    const orb::ColorId multi = db->multiColorFromColor(source);
-    EXPECT_EQ(events(), QStringList({created(multi), updated(source)}));
-    ZColorExtEdit* multiView = db->getColorParameters(multi);
-    EXPECT_TRUE(multiView->hasFlag(IColorExtEdit::MultiColorFlag));
-    EXPECT_EQ(toVector(multiView->subColors()), Ids{source});
-    EXPECT_EQ(multiView->activeSub(), source);
-    EXPECT_EQ(multiView->displayName(), "Red");
-
-    const orb::ColorId deep = db->cloneRecursively(multi);
-    ZColorExtEdit* deepView = db->getColorParameters(deep);
-    ASSERT_EQ(deepView->subColors().size(), 1u);
-    const orb::ColorId subCopy = deepView->subColors()[0];
-    EXPECT_NE(subCopy, source);
-    EXPECT_EQ(deepView->activeSub(), subCopy);
-    EXPECT_EQ(db->colorFromId(subCopy).getActive().component(0), 1.0f);
-    EXPECT_EQ(db->getColorParameters(multi)->activeSub(), source);  // the original keeps its own
-}
-
 TEST_F(ColorDBTest, ApplyingAColorway)
 {
     ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0), rgb(0, 0, 1)});
@@ -264,58 +230,6 @@ TEST_F(ColorDBTest, ApplyingAColorway)
     db->getColorwayParameters(summer)->setActive(false);
     db->pushColorway(summer);
     EXPECT_EQ(db->activeColorwayId(), None);
-}
-
-TEST_F(ColorDBTest, AColorwayActivatedByTheRendererIsReadAnew)
-{
-    ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0), rgb(0, 0, 1)});
-    const orb::ColorId multi = flag.getId();
-    ZColorExt unusedFlag = pushMulti("Unused", {rgb(0, 1, 0)});
-    runtime.createMaterial("Paint", {multi});
-    const orb::ColorwayId colorway = runtime.createColorway(
-        "", {multi, unusedFlag.getId()}, {flag.getSubColorId(1), unusedFlag.getSubColorId(0)});
-    events();
-
-    db->handleColorwayActivated(colorway + 100);  // never fetched: nothing happens
-    EXPECT_EQ(events(), QStringList());
-
-    // A fresh database prunes the unused multi colour from its view only.
-    db = std::make_unique<ColorDB>(queue.get(), &runtime);
-    EXPECT_EQ(toVector(db->getColorwayParameters(colorway)->multiColors()), Ids{multi});
-    EXPECT_TRUE(db->getColorwayParameters(colorway)->isDirty());
-    EXPECT_EQ(ZColorwayEdit(&runtime, runtime.colorwayRecord(colorway)).multiColors().size(), 2u);
-    db->colorFromId(multi);
-
-    runtime.activateColorway(colorway);  // behind the database's back
-    const int colorFetches = runtime.colorFetches;
-    const int colorwayFetches = runtime.colorwayFetches;
-    db->handleColorwayActivated(colorway);
-    EXPECT_EQ(runtime.colorFetches, colorFetches + 1);
-    EXPECT_EQ(runtime.colorwayFetches, colorwayFetches + 1);
-    EXPECT_EQ(db->colorFromId(multi).activeIndex(), 1);
-    EXPECT_EQ(events(), QStringList({updated(multi), colorwayUpdated(colorway), colorwayUpdated(colorway)}));
-}
-
-TEST_F(ColorDBTest, SubColorSwitchAndScratchColor)
-{
-    ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0), rgb(0, 0, 1)});
-    const orb::ColorId multi = flag.getId();
-    events();
-    db->setActiveSubColor({multi, 4242});
-    db->setActiveSubColor({multi, flag.getSubColorId(0)});  // already active
-    EXPECT_EQ(events(), QStringList());
-    db->setActiveSubColor({multi, flag.getSubColorId(1)});
-    EXPECT_EQ(db->colorFromId(multi).activeIndex(), 1);
-    EXPECT_EQ(events(), QStringList({updated(multi), updated(flag.getSubColorId(0)), updated(flag.getSubColorId(1))}));
-
-    ZColorExt scratch(rgb(0, 1, 0));
-    db->pushTempColor(scratch);
-    const orb::ColorId temp = scratch.getId();
-    ZColorExt again(rgb(0, 0, 1));
-    db->pushTempColor(again);
-    EXPECT_EQ(again.getId(), temp);
-    EXPECT_TRUE(db->getColorParameters(temp)->hasFlag(IColorExtEdit::TemporaryFlag));
-    EXPECT_EQ(db->colorFromId(temp).getActive().component(2), 1.0f);
 }
 
 TEST_F(ColorDBTest, InvalidIdsAndMissingRecordsDoNothing)

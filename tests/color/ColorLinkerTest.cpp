@@ -91,47 +91,4 @@ TEST_F(ColorLinkerTest, ConflictsAreLinkedOrRenamedOnOneAnswer)
     }
 }
 
-TEST_F(ColorLinkerTest, SubColoursAreAddedOnlyWhenNew)
-{
-    const orb::ColorId a = memory.createColor("A", {1, 0, 0, 1});
-    const orb::ColorId b = memory.createColor("B", {0, 1, 0, 1});
-    const orb::ColorId c = memory.createColor("C", {0, 0, 1, 1});
-    const std::map<std::string, orb::ColorId> ids = {
-        {"A", a}, {"B", b}, {"C", c},
-        {"AB", memory.createMultiColor("AB", {a, b})}, {"CA", memory.createMultiColor("CA", {c, a})}};
-
-    struct Row { const char* target; const char* source; bool skip; Ids subsAfter; int steps; };
-    const Row rows[] = {
-        {"AB", "A", true, {a, b}, 0},
-        {"AB", "A", false, {a, b}, 0},
-        {"AB", "C", true, {a, b, c}, 1},
-        {"AB", "CA", true, {a, b, c}, 1},
-        {"AB", "CA", false, {b, c, a}, 1},  // a moves to the end
-        {"A", "B", true, {a, b}, 2},  // the plain target is made a multi colour first
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.target << " <- " << row.source << " skip " << row.skip);
-        while (undo.undo()) {}
-        undo.clear();
-        recorder.take();
-
-        ZColorExt target = db.colorFromId(ids.at(row.target));
-        linker->addSubColorsFrom(target, db.colorFromId(ids.at(row.source)), row.skip);
-        EXPECT_TRUE(target.isMultiColor());
-        EXPECT_EQ(idsOf(db.colorFromId(target.getId())), row.subsAfter);
-        EXPECT_EQ(undo.count(), row.steps);
-        EXPECT_EQ(recorder.take().isEmpty(), row.steps == 0);
-    }
-}
-
-TEST_F(ColorLinkerTest, LinkedColourIsPushedAndAdded)
-{
-    const orb::ColorId a = memory.createColor("A", {1, 0, 0, 1});
-    const orb::ColorId multi = memory.createMultiColor("M", {a});
-    ZColorExt green(rgb(0, 1, 0, "Green"));
-    EXPECT_EQ(linker->addLinkedColor(db.colorFromId(multi), green), green);
-    ASSERT_NE(green.getId(), None);  // pushed: a colour of the scene now
-    EXPECT_EQ(idsOf(db.colorFromId(multi)), Ids({a, green.getId()}));
-}
-
 } // namespace

@@ -1,6 +1,7 @@
 #include "support/EventRecorder.h"
 
 #include <zsg/color/ColorDB.h>
+#include <zsg/color/IColorwayEdit.h>
 #include <zsg/color/IColorController.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
@@ -94,6 +95,28 @@ TEST_F(SceneGraphTest, ComponentsAndNotifications)
         EXPECT_EQ(graph->handleNotification(n), c.handled) << c.code;
         EXPECT_EQ(events.take(), c.events) << c.code;
     }
+
+    // 5007 for a colorway the database has read: its multi colour and the
+    // colorway are read anew (the renderer switched the sub colour) and announced.
+    const orb::ColorId red = runtime.createColor("Red", {1, 0, 0, 1});
+    const orb::ColorId green = runtime.createColor("Green", {0, 1, 0, 1});
+    const orb::ColorId flag = runtime.createMultiColor("Flag", {red, green});
+    runtime.createMaterial("Paint", {flag});
+    const orb::ColorwayId summer = runtime.createColorway("Summer", {flag}, {green});
+    ASSERT_NE(graph->colorDB()->getColorwayParameters(summer), nullptr);
+    const ZColorExt before = graph->colorDB()->colorFromId(flag);
+    ASSERT_EQ(before.getSubColorId(before.activeIndex()), red);
+    runtime.activateColorway(summer);
+    orb::SceneNotification activated;
+    activated.code = 5007;
+    activated.colorway = summer;
+    EXPECT_TRUE(graph->handleNotification(activated));
+    EXPECT_EQ(events.take(), (QStringList{QString("ColorUpdated color=%1").arg(flag),
+                                          QString("ColorwayUpdated colorway=%1").arg(summer)}));
+    const ZColorExt after = graph->colorDB()->colorFromId(flag);
+    EXPECT_EQ(after.getSubColorId(after.activeIndex()), green);
+    EXPECT_GE(after.revision(), before.revision());
+    EXPECT_EQ(graph->colorDB()->activeColorwayId(), summer);
 }
 
 TEST_F(SceneGraphTest, AllocationFailureAtAnyStepLeavesNothingBehind)

@@ -31,7 +31,10 @@ enum AllowForwardUndoMerge : std::uint32_t {
 // Every user edit of colours and colorways as an undoable command on the
 // application's undo stack. Operations on ids without a view, and sub colour
 // operations on plain colours, do nothing and push nothing; id results are
-// 0xFFFFFFFF on failure.
+// 0xFFFFFFFF on failure. One guard beyond that: a multi colour never lists or
+// chooses itself as a sub colour (its id is dropped from sub colour lists, and
+// changeSubColor/addOrSwitchSubColor with link refuse it), since its value
+// would then be defined by itself. Other ids are taken as given.
 class ZSG_EXPORT IColorController
 {
 public:
@@ -60,6 +63,8 @@ public:
     // A position outside the list appends; an invalid `activeAfter` keeps the active sub colour.
     virtual void addSubColors(orb::ColorId multi, orb::Span<const orb::ColorId> ids, int position,
                               orb::ColorId activeAfter) const = 0;
+    // Without a valid `activeAfter`, a moved active sub colour hands the mark
+    // to the first sub colour that stays, as removeSubColors does.
     virtual void moveSubColors(orb::ColorId multi, orb::Span<const orb::ColorId> ids, int position,
                                orb::ColorId activeAfter) const = 0;
     virtual void setSubColors(orb::ColorId multi, orb::Span<const orb::ColorId> ids) const = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <zsg/Export.h>
+
 #include <zsg/color/IColorExtEdit.h>
 
 #include <memory>
@@ -12,7 +14,7 @@ namespace zsg {
 // The editable view of one colour record. Writes go straight into the record's
 // fields, and only when they change something; each change marks the view
 // dirty and raises its change counter. The renderer sees the record on commit.
-class ZColorExtEdit : public IColorExtEdit
+class ZSG_EXPORT ZColorExtEdit : public IColorExtEdit
 {
 public:
     // Takes ownership of a colour record (kind 3) and releases it through
@@ -62,6 +64,9 @@ public:
     // markDirty counts as a change without a value change.
     void markDirty();
     void clearDirty();
+    // Adds the change count of the view this one replaces in a cache, so that
+    // a colour's revision never decreases when its view is replaced.
+    void continueChangeCount(std::uint32_t replacedCount);
     // Hands the record to the renderer when dirty (or forced) and clears the
     // dirty flag; false when nothing was committed or there is no record.
     bool commit(bool force);
