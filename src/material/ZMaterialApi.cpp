@@ -76,19 +76,27 @@ bool ZMaterialApi::applyDescriptor(const IMaterialDescriptor& descriptor)
     orbMaterial* record = material(descriptor.materialId());
     if (!record)
         return false;
-    freeList(std::exchange(record->keyValues, nullptr));
-    orb::KeyValue** tail = &record->keyValues;
-    const MaterialMetaData& metaData = descriptor.metaData();
-    for (auto it = metaData.cbegin(); it != metaData.cend(); ++it) {
-        OrbText key = duplicate(it.key());
-        OrbText value = duplicate(it.value());
-        auto* cell = static_cast<orb::KeyValue*>(orb_malloc(sizeof(orb::KeyValue)));
-        if (!cell)
-            throw std::bad_alloc();
-        *cell = {nullptr, key.release(), value.release()};
-        *tail = cell;
-        tail = &cell->next;
+    // Built aside and swapped in, so that a failed allocation leaves the
+    // record's list as it was.
+    orb::KeyValue* built = nullptr;
+    orb::KeyValue** tail = &built;
+    try {
+        const MaterialMetaData& metaData = descriptor.metaData();
+        for (auto it = metaData.cbegin(); it != metaData.cend(); ++it) {
+            OrbText key = duplicate(it.key());
+            OrbText value = duplicate(it.value());
+            auto* cell = static_cast<orb::KeyValue*>(orb_malloc(sizeof(orb::KeyValue)));
+            if (!cell)
+                throw std::bad_alloc();
+            *cell = {nullptr, key.release(), value.release()};
+            *tail = cell;
+            tail = &cell->next;
+        }
+    } catch (...) {
+        freeList(built);
+        throw;
     }
+    freeList(std::exchange(record->keyValues, built));
     m_rtApi->setMaterialMetaData(record->id, descriptor.properties());
     return true;
 }

@@ -56,11 +56,14 @@ void ZEventQueue::postEvent(Event* event)
     auto it = d->byType.find(event->type());
     if (it == d->byType.end())
         return;
-    // By index into the live list, so that a handler that (against the rules)
-    // changes registrations cannot make this loop touch freed memory.
-    const std::vector<IEventListener*>& interested = it->second;
-    for (std::size_t i = 0; i < interested.size(); ++i)
-        interested[i]->handleEvent(event);
+    // Everyone registered when the delivery began receives the event, unless
+    // removed meanwhile (a removed listener may already be destroyed).
+    const std::vector<IEventListener*> interested = it->second;
+    for (IEventListener* listener : interested) {
+        auto registered = d->listeners.constFind(listener);
+        if (registered != d->listeners.cend() && registered->contains(event->type()))
+            listener->handleEvent(event);
+    }
 }
 
 } // namespace zsg

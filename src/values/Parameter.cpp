@@ -3,9 +3,10 @@
 #include <zsg/values/ParameterData.h>
 #include <zsg/values/Variant.h>
 
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <locale.h>
 #include <limits>
 #include <string_view>
 
@@ -15,28 +16,25 @@ namespace {
 
 // Reads the numbers of a hint such as "-range,2,8-": from the first occurrence
 // of `keyword`, a comma, then `count` numbers separated by commas, as sscanf
-// with "KEYWORD,%g,%g" would. Each number is stored as soon as it is read; the
-// result is how many were. Unlike sscanf the numbers are read in the C format
-// whatever the process locale, since the hints are written in source code; a
-// number out of float range counts as unreadable.
+// with "KEYWORD,%g,%g" would: hexadecimal floats, inf and nan are numbers, and
+// one out of float range still counts as read (as +-inf or 0). Each number is
+// stored as soon as it is read; the result is how many were. The numbers are
+// read in the C format whatever the process locale, since the hints are
+// written in source code.
 int readHint(const char* help, const char* keyword, float* const* out, int count)
 {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(0));
     const char* p = std::strstr(help, keyword);
     if (!p)
         return 0;
     p += std::strlen(keyword);
-    const char* const end = p + std::strlen(p);
     for (int i = 0; i < count; ++i) {
         if (*p != ',')
             return i;
         ++p;
-        while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
-            ++p;
-        if (*p == '+' && p[1] != '-')
-            ++p;
-        float number = 0.0f;
-        const auto [next, error] = std::from_chars(p, end, number);
-        if (error != std::errc())
+        char* next = nullptr;
+        const float number = strtof_l(p, &next, cLocale);
+        if (next == p)
             return i;
         *out[i] = number;
         p = next;

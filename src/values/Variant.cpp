@@ -7,7 +7,13 @@ namespace zsg {
 namespace {
 
 template <typename T>
-constexpr Type typeOf = Type::Null;  // every instantiation below has its own
+constexpr bool hasType = false;
+// A holder instantiated for a type without its entry below fails to compile.
+template <typename T>
+constexpr Type typeOf = [] {
+    static_assert(hasType<T>, "no zsg::Type for this holder type");
+    return Type::Null;
+}();
 template <> constexpr Type typeOf<bool> = Type::Boolean;
 template <> constexpr Type typeOf<std::int32_t> = Type::Integer;
 template <> constexpr Type typeOf<QList<std::int32_t>> = Type::IntegerList;

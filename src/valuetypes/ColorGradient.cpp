@@ -1,6 +1,7 @@
 #include <zsg/valuetypes/ColorGradient.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zsg {
 
@@ -41,8 +42,11 @@ void ColorGradient::reset(const ColorGradient& other)
 
 void ColorGradient::sortStops()
 {
-    std::stable_sort(m_stops.begin(), m_stops.end(),
-                     [](const ColorGradientStop& a, const ColorGradientStop& b) { return a.position < b.position; });
+    // NaN positions sort after every number, in their order, so that the
+    // ordering stays strict and weak.
+    std::stable_sort(m_stops.begin(), m_stops.end(), [](const ColorGradientStop& a, const ColorGradientStop& b) {
+        return a.position < b.position || (!std::isnan(a.position) && std::isnan(b.position));
+    });
 }
 
 bool ColorGradient::operator==(const ColorGradient& other) const

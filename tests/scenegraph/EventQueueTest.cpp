@@ -83,18 +83,25 @@ TEST(EventQueue, NestedPostsAreDeliveredBeforeTheOuterDeliveryContinues)
     EXPECT_NE(std::find(log.begin(), log.end(), "second 8"), log.end());
 }
 
-TEST(EventQueue, ListenerRemovingItselfDuringDeliveryIsSafe)
+TEST(EventQueue, RegistrationChangesDuringDeliveryAndReRegistration)
 {
     ZEventQueue queue;
-    Listener a, b;
-    a.onEvent = [&](Event*) { queue.removeListener(&a); };
+    Listener a, b, late;
+    // Each removes itself on its first event; a also registers `late`.
+    a.onEvent = [&](Event*) { queue.removeListener(&a); queue.addListener(&late, EventType::ColorUpdated); };
     b.onEvent = [&](Event*) { queue.removeListener(&b); };
     queue.addListener(&a, EventType::ColorUpdated);
     queue.addListener(&b, EventType::ColorUpdated);
     queue.postEvent(new ColorUpdatedEvent(1));
+    EXPECT_EQ(a.received.size() + b.received.size(), 2u);  // neither self-removal hides the other
+    EXPECT_TRUE(late.received.empty());                    // registered after the delivery began
+
+    a.onEvent = nullptr;
+    queue.addListener(&a, EventType::ColorUpdated);  // a removed listener can come back
     queue.postEvent(new ColorUpdatedEvent(2));
-    EXPECT_LE(a.received.size() + b.received.size(), 2u);
-    EXPECT_GE(a.received.size() + b.received.size(), 1u);
+    EXPECT_EQ(a.received.size(), 2u);
+    EXPECT_EQ(b.received.size(), 1u);
+    EXPECT_EQ(late.received.size(), 1u);
 }
 
 TEST(EventQueue, TypeStrings)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <functional>
 #include <optional>
 
@@ -106,7 +108,8 @@ TEST(ParameterTest, LimitsAndSliderRangesComeFromBuilderOrHelpText)
         {"-spin,0,1,0.1-", Type::Float, {}, {}, {{0, 1}}},
         {"-spin,0,1- -range,2,8-", Type::Float, {}, {}, {}},
         {"-range,2,8-", Type::Integer, {}, {}, {}},
-        {"-range,1e99,8-", Type::Float, {}, {}, {}},
+        {"-range,1e99,8-", Type::Float, {}, {}, {{std::numeric_limits<float>::infinity(), 8}}},
+        {"-range,0x1p3,-1e-99-", Type::Float, {}, {}, {{8, -0.0f}}},
         {nullptr, Type::Float, {}, {}, {}},
     };
     for (const auto& c : cases) {

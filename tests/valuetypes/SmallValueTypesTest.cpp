@@ -47,6 +47,22 @@ TEST(ColorGradientTest, SortingIsStableByPosition)
     EXPECT_TRUE(g.stops()[5] == ColorGradientStop({0, 0, 0, 1}, 0, 0, 0));
     g.resizeStops(1);
     EXPECT_EQ(positions(g), QList<float>{0.5f});
+
+    // Enough stops that an unstable sort would show; NaN positions go last,
+    // in the order they were added.
+    ColorGradient many;
+    many.resizeStops(40);
+    for (int i = 0; i < 40; ++i)
+        many.addColorStopAt(i, Red, i % 5 == 4 ? NAN : float(i % 2), float(i), 0, false);
+    many.sortStops();
+    for (int i = 1; i < 40; ++i) {
+        const ColorGradientStop& a = many.stops()[i - 1];
+        const ColorGradientStop& b = many.stops()[i];
+        const bool nanA = std::isnan(a.position), nanB = std::isnan(b.position);
+        EXPECT_TRUE(nanB ? !nanA || a.auxiliary1 < b.auxiliary1
+                         : !nanA && (a.position < b.position || (a.position == b.position && a.auxiliary1 < b.auxiliary1)))
+            << i;
+    }
 }
 
 TEST(ColorGradientTest, SharedStopsStayWithTheirOtherHolders)

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <QDir>
-#include <QFile>
 
 #include <array>
 #include <cmath>
@@ -174,11 +172,8 @@ TEST_F(WeavePatternTest, RejectedJsonLeavesThePatternUnchanged)
         {R"({"pattern_warps":2,)", 1},
         {"[1,2]", 2},
         {R"({"pattern_warps":"2"})", 2},
-        {R"({"pattern_warps":null})", 2},
         {R"({"pattern_mask":["1"]})", 2},
-        {R"({"pattern_mask":{"a":1}})", 2},
         {R"({"pattern_mask":[1],"tension":[1,"x"]})", 2},
-        {R"({"pattern_mask":[1],"kind":3})", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -194,25 +189,6 @@ TEST_F(WeavePatternTest, RejectedJsonLeavesThePatternUnchanged)
     }
 }
 
-// Third-party JSON conformance files: each one is read or refused cleanly.
-TEST_F(WeavePatternTest, ConformanceFilesNeverBreakThePattern)
-{
-    const QDir dir(QStringLiteral(ZSG_TESTDATA_DIR "/json"));
-    if (!dir.exists())
-        GTEST_SKIP() << "JSON test data not found at " << dir.path().toStdString();
-    for (const QString& name : dir.entryList({"*.json"}, QDir::Files)) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        WeavePattern p = WeavePattern::makePlain();
-        try {
-            if (p.setFromJson(QString::fromUtf8(file.readAll())))
-                continue;
-        } catch (const nlohmann::json::exception&) {
-        }
-        EXPECT_TRUE(p.equals(WeavePattern::makePlain())) << name.toStdString();
-    }
-}
-
 TEST_F(WeavePatternTest, EqualityAndHash)
 {
     const auto withWidth = [](float w) {
@@ -221,6 +197,7 @@ TEST_F(WeavePatternTest, EqualityAndHash)
         return p;
     };
     EXPECT_TRUE(withWidth(0.7f).equals(withWidth(0.7000001f)));
+    EXPECT_TRUE(withWidth(0.0f).equals(withWidth(0.0f)));  // a copy would share the body
     EXPECT_FALSE(withWidth(0.0f).equals(withWidth(0.000001f)));
     EXPECT_FALSE(withWidth(NAN).equals(withWidth(NAN)));
     EXPECT_EQ(withWidth(1.0f).hash(), withWidth(std::nextafter(1.0f, 2.0f)).hash());
@@ -235,6 +212,26 @@ TEST_F(WeavePatternTest, EqualityAndHash)
     flipped.flip(1, 0);
     EXPECT_FALSE(flipped.equals(WeavePattern()));
     EXPECT_NE(flipped.hash(), WeavePattern().hash());
+
+    // One cell, worked out by hand: the yarn floats, the kinds, the sizes, the cell.
+    const int weft = 1;
+    WeavePattern one(1, 1, &weft);
+    one.setTension(YT::Weft, 0.25f);
+    one.setWidth(YT::Warp, 0.5f);
+    one.setWidth(YT::Weft, 2.0f);
+    const auto combine = [](std::uint64_t h, std::uint64_t v) { return h ^ (v + 0x9e3779b9u + (h << 6) + (h >> 2)); };
+    std::uint64_t h = 0x3F800000;
+    for (std::uint64_t word : {0x3E800000u, 0x3F000000u, 0x40000000u, 1u, 1u, 1u, 1u, 1u})
+        h = combine(h, word);
+    EXPECT_EQ(one.hash(), h);
+
+    // A cell may hold any integer; it names no yarn.
+    one.set(0, 0, YT(7));
+    one.setWidth(one.get(0, 0), 9.0f);
+    EXPECT_EQ(one.width(one.get(0, 0)), 0.0f);
+    EXPECT_EQ(one.tension(YT(-1)), 0.0f);
+    EXPECT_EQ(one.kind(YT(2)), YK::Ribbon);
+    EXPECT_EQ(one.width(YT::Weft), 2.0f);
 }
 
 TEST_F(WeavePatternTest, PresetSource)

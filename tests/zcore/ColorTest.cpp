@@ -109,35 +109,6 @@ TEST(ZColorExt, OutOfRangeIndicesGiveDefaultsAndChangeNothing)
     EXPECT_TRUE(sameRgba(empty.rgba(), {0, 0, 0, 1}));
 }
 
-TEST(ZColorExt, Names)
-{
-    const ZColor newValue(ZColor::RGB, 0.2f, 0.4f, 0.6f, 0, 0.8f, "New");
-
-    ZColorExt multi = threeColors();
-    multi.setColor(0, newValue, ZColorExt::KeepName);
-    EXPECT_EQ(multi.color(0), ZColor(ZColor::RGB, 0.2f, 0.4f, 0.6f, 0, 0.8f, "Red"));
-    multi.setColor(1, newValue, ZColorExt::TakeName);
-    EXPECT_EQ(multi.color(1), newValue);
-
-    ZColorExt plain(ZColor(ZColor::RGB, 0, 0, 0, 0, 1, "Old"));
-    EXPECT_EQ(plain.getColorName(), "Old");
-    plain.setColor(0, newValue, ZColorExt::KeepName);
-    EXPECT_EQ(plain.getColorName(), "Old");
-    plain.setColor(0, newValue, ZColorExt::TakeName);
-    EXPECT_EQ(plain.getColorName(), "New");
-
-    // A plain colour has one name; a multi colour keeps its own apart.
-    plain.setColorName("Renamed");
-    EXPECT_EQ(plain.getName(0), "Renamed");
-    plain.setName(0, "Again");
-    EXPECT_EQ(plain.getColorName(), "Again");
-
-    multi.setName(1, "Lime");
-    EXPECT_EQ(multi.getColorName(), "Multi");
-    multi.setColorName("Other");
-    EXPECT_EQ(multi.getName(1), "Lime");
-}
-
 TEST(ZColorExt, EqualityIgnoresOnlyTheRevision)
 {
     const ZColorExt base = threeColors();
@@ -167,25 +138,6 @@ TEST(ZColorExt, EqualityIgnoresOnlyTheRevision)
     }
 }
 
-TEST(ZColorExt, CloneAndCopyData)
-{
-    const ZColorExt original = threeColors();
-    ZColorExt clone = original.detachedClone();
-    EXPECT_EQ(clone, original);
-    clone.setId(99);
-    clone.setName(0, "Changed");
-    EXPECT_EQ(original.getId(), 5u);
-    EXPECT_EQ(original.getName(0), "Red");
-
-    // What the push of a clone found reaches the caller's value, revision included.
-    clone.setRevision(7);
-    ZColorExtAlpha target(1, 1, 1, 0.5f);
-    target.copyDataFrom(clone);
-    EXPECT_EQ(target.getId(), 99u);
-    EXPECT_EQ(target.revision(), 7u);
-    EXPECT_EQ(target, clone);
-}
-
 TEST(ColorModels, ConvertsBitExactly)
 {
     // Expected values are 32-bit results worked out independently, operation by
@@ -197,6 +149,7 @@ TEST(ColorModels, ConvertsBitExactly)
         {"HSV with saturation under the threshold is grey", ZColor(ZColor::HSV, 0, 0.00005f, 0.7f), false, {0.7f, 0.7f, 0.7f}},
         {"HSV negative hue wraps into sector 5", ZColor(ZColor::HSV, -60, 1, 1), false, {1, 0, 1}},
         {"HSV 360 degrees is sector 0", ZColor(ZColor::HSV, 360, 1, 1), false, {1, 0, 0}},
+        {"HSV sector 1: falling red", ZColor(ZColor::HSV, 75, 1, 1), false, {0.75f, 1, 0}},
         {"HSV hue beyond the int range, sector 4", ZColor(ZColor::HSV, 3.0e12f, 1, 1), false, {0, 0, 1}},
         {"HSV infinite hue reads as 0", ZColor(ZColor::HSV, std::numeric_limits<float>::infinity(), 1, 1), false, {1, 0, 0}},
         {"HSV sector 3", ZColor(ZColor::HSV, 200, 0.5f, 0.8f), false,

@@ -165,6 +165,17 @@ TEST(UndoStack, mergeRules)
         while (h.stack.undo()) {}
         EXPECT_EQ(h.doc.text, "");
     }
+
+    // Inside a macro the ids are checked too: only equal ids merge.
+    Harness macro;
+    macro.stack.beginMacro("m");
+    macro.push("a", {.id = 1});
+    macro.push("b", {.id = 2});
+    EXPECT_EQ(macro.doc.mergeAsks, 0);
+    macro.push("c", {.id = 2});
+    macro.stack.endMacro();
+    EXPECT_EQ(macro.doc.mergeAsks, 1);
+    EXPECT_EQ(macro.doc.alive, 2);
 }
 
 TEST_F(UndoStackTest, macroIsOneStepAndSignalsOnlyWhenClosed)
@@ -218,6 +229,17 @@ TEST_F(UndoStackTest, undoLimitDropsOldestSteps)
     step("count=2 index=0 cleanIndex=-1 canRedo undo='' redo='c'",
          "index=1 undoText=c canRedo=1 redoText=m index=0 canUndo=0 undoText= redoText=c");
     EXPECT_EQ(doc.text, "ab");
+
+    // A clean state above the dropped steps moves down with them.
+    Harness kept;
+    ASSERT_TRUE(kept.stack.setUndoLimit(2));
+    kept.push("x", {.id = 1});
+    kept.push("y", {.id = 2});
+    kept.stack.setClean();
+    kept.push("z", {.id = 3});
+    EXPECT_EQ(kept.stack.cleanIndex(), 1);
+    kept.stack.undo();
+    EXPECT_TRUE(kept.stack.isClean());
 }
 
 TEST_F(UndoStackTest, clearDeletesWithoutUndoing)

@@ -18,6 +18,9 @@ class ZSG_EXPORT Event {
 public:
     explicit Event(EventType type);
     virtual ~Event();
+    // Owned through a base pointer by the queue: copying would slice.
+    Event(const Event&) = delete;
+    Event& operator=(const Event&) = delete;
 
     EventType type() const { return m_type; }
     // Process-wide construction order of events, starting at 0 and wrapping at 2^32.

@@ -28,7 +28,7 @@ public:
                         float auxiliary2, bool sort);
     // Takes the other gradient's stops (sharing its list) and its flag.
     void reset(const ColorGradient& other);
-    // Stable, ascending by position.
+    // Stable, ascending by position; NaN positions go last.
     void sortStops();
 
     // Stop by stop with float ==, and the flag.

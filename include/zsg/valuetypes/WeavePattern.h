@@ -47,6 +47,8 @@ public:
     // Repeats the current grid over the new size; ignored if either size is below 1.
     void setSize(int warps, int wefts);
 
+    // A value other than Warp or Weft (a cell may hold any integer) names no
+    // yarn: its properties read as 0 and Ribbon, and setting them does nothing.
     float width(YarnType yarn) const;
     float tension(YarnType yarn) const;
     YarnKind kind(YarnType yarn) const;
