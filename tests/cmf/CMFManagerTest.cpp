@@ -37,21 +37,6 @@ private:
 
 } // namespace
 
-TEST_F(CMFManagerTest, StartsWithTheDefaultSchema)
-{
-    const ZCMFSchema& schema = manager.schema();
-    EXPECT_EQ(schema.name, "default");
-    const std::vector<CMFAttribute> expected = {
-        {"Name", true, CMFAttributeKind::Text, {}},     {"Color", true, CMFAttributeKind::Text, {}},
-        {"Finish", true, CMFAttributeKind::Text, {}},   {"Material", true, CMFAttributeKind::Text, {}},
-        {"Vendor", true, CMFAttributeKind::Text, {}},   {"Reference Image", true, CMFAttributeKind::Image, {}},
-        {"Notes", true, CMFAttributeKind::Text, {}},
-    };
-    EXPECT_EQ(schema.attributes, expected);
-    EXPECT_EQ(manager.defaultSchema(), schema);
-    EXPECT_TRUE(events.take().isEmpty());
-}
-
 TEST_F(CMFManagerTest, SetSchemaAnnouncesEveryCall)
 {
     const ZCMFSchema& current = manager.schema();

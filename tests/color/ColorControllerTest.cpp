@@ -1,6 +1,5 @@
 #include "ColorTestSupport.h"
 #include "support/ContextTranslator.h"
-#include "support/EventRecorder.h"
 
 #include <zsg/color/ColorController.h>
 #include <zsg/color/ColorDB.h>
@@ -48,13 +47,11 @@ protected:
         runtime->activateColorway(summer);
         db.getColorwayParameters(summer);
         db.getColorwayParameters(winter);
-        recorder->take();
     }
 
     void TearDown() override
     {
         stack.clear();
-        recorder.reset();
         controller.reset();
         materials.reset();
         colorDB.reset();
@@ -69,11 +66,6 @@ protected:
         return {c.r, c.g, c.b, c.a};
     }
     Ids subs(orb::ColorId id) { return test::toVector(db.getColorParameters(id)->subColors()); }
-    QStringList events()
-    {
-        QCoreApplication::processEvents();  // the later ColorwaySynced events
-        return recorder->take();
-    }
 
     const orb::MemoryStats start = orb::memoryStats();
     std::unique_ptr<orb::MemoryRuntime> runtime = std::make_unique<orb::MemoryRuntime>();
@@ -84,7 +76,6 @@ protected:
     std::unique_ptr<orb::MemorySceneMaterialManager> materials =
         std::make_unique<orb::MemorySceneMaterialManager>(*runtime, &stack);
     std::unique_ptr<ColorController> controller = std::make_unique<ColorController>(&db, materials.get(), &stack);
-    std::unique_ptr<test::EventRecorder> recorder = std::make_unique<test::EventRecorder>(&queue);
     orb::ColorId red = None, green = None, blue = None, flag = None;
     orb::ColorwayId summer = None, winter = None;
     orb::MaterialId paint = None;
@@ -101,22 +92,13 @@ TEST_F(ColorControllerTest, UndoTextsAndTheirContexts)
         const char* source;
         QString arg;  // inserted for %1 (and %2 after a '|')
     };
-    const Ids one = {red};
     const MultiColorPair pair{flag, red};
     const std::vector<Case> cases = {
-        {"clear name", [&] { controller->setDisplayName(red, ""); }, "ZEditColorCommand", "Clear Color name", {}},
         {"name", [&] { controller->setDisplayName(red, "Rose"); }, "ZEditColorCommand", "Set Color name %1", "(Rose)"},
-        {"value", [&] { controller->setColor(red, rgb(1, 1, 0), FinishMerge); }, "ZEditColorCommand", "Set Color", {}},
         {"switch", [&] { controller->setActiveSubColor(flag, blue); }, "ZEditColorCommand", "Switch Sub Color %1", "(Flag)"},
-        {"set subs", [&] { controller->setSubColors(flag, {one.data(), 1}); }, "ZEditColorCommand", "Add Sub Color %1", "(Flag)"},
-        {"move", [&] { controller->moveSubColors(flag, {one.data(), 1}, 2, None); }, "ZEditColorCommand", "Move Sub Color %1", "(Flag)"},
-        {"unlink", [&] { controller->unlinkSubColor(flag, 0); }, "ZEditColorCommand", "Unlink Sub Color %1", "(Flag)"},
-        {"flags", [&] { controller->setFlags(red, 8, true); }, "ZEditColorCommand", "Modify Color %1", "(Red)"},
         {"change", [&] { controller->changeSubColor(flag, red, runtime->createColor("Pink", {})); }, "ZEditColorCommand", "Set Color", {}},
-        {"colorway name", [&] { controller->setColorwayDisplayName(summer, ""); }, "ZEditColorWayCommand", "Clear Colorway name", {}},
         {"colorway rename", [&] { controller->setColorwayDisplayName(summer, "Fall"); }, "ZEditColorWayCommand", "Set Colorway name %1", "(Fall)"},
         {"colorway edit", [&] { controller->setColors(summer, {&pair, 1}); }, "ZEditColorWayCommand", "Edit Colorway %1", "(Summer)"},
-        {"colorway delete", [&] { controller->setDeleted(winter, true); }, "ZEditColorWayCommand", "Delete Colorway %1", "(Winter)"},
         {"create", [&] { controller->createColorway("Spring", {&pair, 1}); }, "ZCreateColorwayCommand", "Create Colorway", {}},
         {"apply", [&] { controller->applyColorway(winter); }, "ZActivateColorwayCommand", "Switch Colorway (%1)", "Winter"},
         {"enable", [&] { controller->toggleMultiColor(red); }, "QObject", "Enable Multi Color (%1)", "Red"},
@@ -212,21 +194,6 @@ TEST_F(ColorControllerTest, MovingTheActiveSubColour)
     EXPECT_EQ(db.getColorParameters(flag)->activeSub(), green);
 }
 
-// Switching the sub colour by hand deactivates the colorway that chose another.
-TEST_F(ColorControllerTest, SwitchingSubColourDeactivatesDisagreeingColorway)
-{
-    controller->setActiveSubColor(flag, blue);
-    EXPECT_EQ(events(), (QStringList{updated(flag), colorwayUpdated(summer), colorwaySynced(summer)}));
-    EXPECT_FALSE(db.getColorwayParameters(summer)->isActive());
-    EXPECT_EQ(db.activeColorwayId(), None);
-
-    stack.undo();
-    EXPECT_EQ(events(), (QStringList{updated(flag), colorwayUpdated(summer), colorwaySynced(summer)}));
-    EXPECT_TRUE(db.getColorwayParameters(summer)->isActive());
-    EXPECT_EQ(db.activeColorwayId(), summer);
-    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), green);
-}
-
 TEST_F(ColorControllerTest, ApplyingColorwaysUndoesToTheFlagsBefore)
 {
     controller->applyColorway(winter);
@@ -290,26 +257,6 @@ TEST_F(ColorControllerTest, RemovingChosenSubColourDropsMultiColourFromColorways
     EXPECT_EQ(subs(flag), (Ids{red, green, blue}));
     EXPECT_TRUE(db.getColorwayParameters(winter)->hasMultiColor(flag));
     EXPECT_FALSE(db.getColorwayParameters(winter)->isDeleted());
-}
-
-TEST_F(ColorControllerTest, ConflictsNeedActiveMaterials)
-{
-    ZColorExt incoming;
-    incoming.setMultiColor(true);
-    const orb::ColorId gray = runtime->createColor("Gray", {0.5f, 0.5f, 0.5f, 1});
-    incoming.setColors({{rgb(1, 0, 0.0005f, "Red"), None},
-                        {rgb(0, 0, 0.998f, "Blue"), None},
-                        {rgb(0, 1, 0, "Red"), None},
-                        {rgb(0.5f, 0.5f, 0.5f, "Gray"), None}});
-    // Red is used by the active material directly, Blue through Flag, Gray by none.
-    EXPECT_EQ(controller->checkForConflict(incoming),
-              (std::vector<ColorConflict>{{0, red, true, true}, {1, blue, true, false}, {2, red, true, false}}));
-    EXPECT_EQ(controller->activeReferenceCount(gray), 0u);
-    EXPECT_EQ(controller->activeReferenceCount(red), 1u);
-    EXPECT_TRUE(controller->anyMultiColorInUse());
-    materials->setMaterialActive(paint, false);
-    EXPECT_TRUE(controller->checkForConflict(incoming).empty());
-    EXPECT_FALSE(controller->anyMultiColorInUse());
 }
 
 class MockSceneMaterial : public ISceneMaterial {

@@ -91,20 +91,6 @@ protected:
         return {colors, colorways};
     }
     orb::ColorId plain(const std::string& name) { return runtime->createColor(name, {0.5f, 0.25f, 0.125f, 1}); }
-    // Sets one field of a fetched record, commits it by its kind and releases it, as a view does.
-    template <typename T>
-    void edit(orb::Record* r, const char* name, const T& v)
-    {
-        setValue(r, name, v);
-        if (r->kind == orb::ColorRecord)
-            runtime->commitColor(r);
-        else if (r->kind == orb::ColorwayRecord)
-            runtime->commitColorway(r);
-        else
-            runtime->commitColorSettings(r);
-        runtime->releaseColor(r);
-    }
-
     orb::MemoryStats m_start = orb::memoryStats();
     std::unique_ptr<orb::MemoryRuntime> runtime = std::make_unique<orb::MemoryRuntime>();
 };

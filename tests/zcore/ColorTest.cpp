@@ -71,12 +71,6 @@ TEST(ZColorExt, MultiColorAccess)
     EXPECT_TRUE(sameRgba(c.rgba(), toRgba(c.color(1))));
     EXPECT_TRUE(sameRgba(c.subRgba(2), toRgba(c.color(2))));
     EXPECT_TRUE(sameRgba(c.rgba(), {0, 1, 0, 0.5f}));
-
-    ZColorExt unnamed = c;
-    unnamed.setSubColorId(0, orb::InvalidId);
-    EXPECT_EQ(unnamed.getIndexOfSubColor(orb::InvalidId), -1);
-    unnamed.setSubColorId(2, 11);
-    EXPECT_EQ(unnamed.getIndexOfSubColor(11), 1);  // the first one
 }
 
 TEST(ZColorExt, OutOfRangeIndicesGiveDefaultsAndChangeNothing)

@@ -50,10 +50,3 @@ TEST(MainThreadCallbackTest, NeverRunsWhenDroppedUnrun)
     EXPECT_FALSE(ran);
     EXPECT_EQ(token.use_count(), 1);
 }
-
-TEST(MainThreadCallbackTest, PendingAtExitIsReleased)
-{
-    // Left pending for the application's teardown; LeakSanitizer checks at exit.
-    static QObject context;
-    new ZMainThreadCallback(nullptr, [token = std::make_shared<int>()] {}, &context);
-}
