@@ -1,11 +1,8 @@
 #include <zsg/valuetypes/CoatingColor.h>
 #include <zsg/valuetypes/ColorGradient.h>
-#include <zsg/valuetypes/FilePath.h>
 #include <zsg/valuetypes/FloatArray.h>
 
 #include <gtest/gtest.h>
-
-#include <QDir>
 
 #include <cmath>
 
@@ -112,11 +109,6 @@ TEST(SmallValueTypesTest, CoatingColor)
 
     const CoatingColor withNan({NAN, 0, 0}, {}, {});
     EXPECT_FALSE(withNan == withNan);
-}
-
-TEST(SmallValueTypesTest, FilePathUsesNativeSeparators)
-{
-    EXPECT_EQ(FilePath(QStringLiteral("dir/sub/file.txt")).toString(), QString("dir%1sub%1file.txt").arg(QDir::separator()));
 }
 
 TEST(SmallValueTypesTest, FloatArrayEquality)

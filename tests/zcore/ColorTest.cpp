@@ -51,11 +51,6 @@ TEST(ZColorExt, DefaultsAlphaAndPlainValues)
     const ZColorExt part = ZColorExtAlpha(0.1f, 0.2f, 0.3f, 0.4f);
     EXPECT_TRUE(sameRgba(part.rgba(), {0.1f, 0.2f, 0.3f, 0.4f}));
     EXPECT_FALSE(part == ZColorExt(0.1f, 0.2f, 0.3f));
-
-    const ZColor fromRgba(orbColor_rgba{0.1f, 0.2f, 0.3f, 0.4f});  // an unnamed RGB colour
-    EXPECT_EQ(fromRgba, ZColor(ZColor::RGB, 0.1f, 0.2f, 0.3f, 0, 0.4f));
-    EXPECT_EQ(fromRgba.component(4), 0.0f);
-    EXPECT_EQ(fromRgba.component(-1), 0.0f);
 }
 
 TEST(ZColorExt, MultiColorAccess)
