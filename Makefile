@@ -2,10 +2,11 @@
 # Both install what is missing (Debian 12 packages), configure and build.
 
 PACKAGES := cmake ninja-build g++ ccache qt6-base-dev nlohmann-json3-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+            libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
+            qt6-tools-dev qt6-l10n-tools pkg-config doxygen
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build demo test bench asan tsan fuzz example example-ubsan clean
+.PHONY: all deps configure build demo test bench asan tsan fuzz example example-ubsan example-pkgconfig docs clean
 
 all: build
 
@@ -70,6 +71,24 @@ example-ubsan: build
 	  -DCMAKE_CXX_FLAGS="-fsanitize=undefined -fsanitize=vptr -fno-sanitize-recover=undefined"
 	cmake --build build/example-ubsan
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 build/example-ubsan/zsg-example-host
+
+# The same host built with pkg-config alone, as a host without CMake builds it.
+example-pkgconfig: build
+	cmake --install build/default --prefix build/install
+	mkdir -p build/example-pkgconfig
+	export PKG_CONFIG_PATH=$(CURDIR)/build/install/lib/pkgconfig; \
+	g++ -std=c++20 examples/host/main.cpp -o build/example-pkgconfig/zsg-example-host \
+	  $$(pkg-config --cflags --libs zscenegraph orbmem) -Wl,-rpath,$$(pkg-config --variable=libdir zscenegraph)
+	build/example-pkgconfig/zsg-example-host
+
+# API reference from the public headers into build/docs/html. An exported
+# class without a brief, or any warning other than an undocumented member, fails.
+docs: deps
+	mkdir -p build/docs
+	doxygen Doxyfile
+	@if grep -v -E 'warning: Member .* is not documented' build/docs/warnings.log | grep -q .; then \
+	  grep -v -E 'warning: Member .* is not documented' build/docs/warnings.log; exit 1; fi
+	@echo "API reference: build/docs/html/index.html"
 
 clean:
 	rm -rf build
