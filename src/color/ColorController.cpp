@@ -21,11 +21,6 @@ namespace zsg {
 
 namespace {
 
-QString trObject(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
 template <typename T>
 std::vector<T> toVector(orb::Span<const T> span)
 {
@@ -182,7 +177,7 @@ void ColorController::linkColor(orb::ColorId from, orb::ColorId to)
     const ZColorExt toColor = m_colorDB->colorFromId(to);
     if (fromColor.getId() == orb::InvalidId || toColor.getId() == orb::InvalidId)
         return;
-    const QString text = trObject("Link Color (%1) To (%2)")
+    const QString text = QCoreApplication::translate("QObject", "Link Color (%1) To (%2)")
                              .arg(QString::fromStdString(fromColor.getColorName()),
                                   QString::fromStdString(toColor.getColorName()));
     auto macro = getScopedMacro(text);
@@ -199,8 +194,8 @@ orb::ColorId ColorController::toggleMultiColor(orb::ColorId id)
         return orb::InvalidId;
 
     if (color.isMultiColor()) {
-        auto macro = getScopedMacro(
-            trObject("Disable Multi Color (%1)").arg(QString::fromStdString(color.getColorName())));
+        auto macro = getScopedMacro(QCoreApplication::translate("QObject", "Disable Multi Color (%1)")
+                                        .arg(QString::fromStdString(color.getColorName())));
         const orb::ColorId active = color.getSubColorId(color.activeIndex());
         std::vector<orb::ColorId> announced = toVector(view->subColors());
         announced.push_back(id);
@@ -220,14 +215,15 @@ orb::ColorId ColorController::toggleMultiColor(orb::ColorId id)
     std::string name = color.getColorName();
     const bool unnamed = name.empty();
     if (unnamed) {
-        const std::optional<std::string> unique =
-            m_colorDB->findUniqueColorName(trObject("Multi-Color").toStdString(), {}, orbColor_extended::Multi);
+        const std::string base = QCoreApplication::translate("QObject", "Multi-Color").toStdString();
+        const std::optional<std::string> unique = m_colorDB->findUniqueColorName(base, {}, orbColor_extended::Multi);
         // Without a name there is no text for the step: refuse before anything is pushed.
         if (!unique)
             return orb::InvalidId;
         name = *unique;
     }
-    auto macro = getScopedMacro(trObject("Enable Multi Color (%1)").arg(QString::fromStdString(name)));
+    auto macro = getScopedMacro(
+        QCoreApplication::translate("QObject", "Enable Multi Color (%1)").arg(QString::fromStdString(name)));
     if (unnamed)
         setDisplayName(id, name);
     const orb::ColorId newId = m_colorDB->multiColorFromColor(id);

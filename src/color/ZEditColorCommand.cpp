@@ -10,27 +10,29 @@ namespace zsg {
 
 namespace {
 
+// Literal context and source in every call, so that lupdate finds each text.
 QString editText(std::uint32_t kind, const std::string& name)
 {
     const QString arg = name.empty() ? QString() : QStringLiteral("(%1)").arg(QString::fromStdString(name));
-    auto tr = [](const char* text) { return QCoreApplication::translate("ZEditColorCommand", text); };
     switch (kind) {
     case ZEditColorCommand::Name:
-        return arg.isEmpty() ? tr("Clear Color name") : tr("Set Color name %1").arg(arg);
+        if (arg.isEmpty())
+            return QCoreApplication::translate("ZEditColorCommand", "Clear Color name");
+        return QCoreApplication::translate("ZEditColorCommand", "Set Color name %1").arg(arg);
     case ZEditColorCommand::Value:
-        return tr("Set Color");
+        return QCoreApplication::translate("ZEditColorCommand", "Set Color");
     case ZEditColorCommand::RemoveSub:
-        return tr("Remove Sub Color %1").arg(arg);
+        return QCoreApplication::translate("ZEditColorCommand", "Remove Sub Color %1").arg(arg);
     case ZEditColorCommand::SwitchSub:
-        return tr("Switch Sub Color %1").arg(arg);
+        return QCoreApplication::translate("ZEditColorCommand", "Switch Sub Color %1").arg(arg);
     case ZEditColorCommand::AddSub:
-        return tr("Add Sub Color %1").arg(arg);
+        return QCoreApplication::translate("ZEditColorCommand", "Add Sub Color %1").arg(arg);
     case ZEditColorCommand::UnlinkSub:
-        return tr("Unlink Sub Color %1").arg(arg);
+        return QCoreApplication::translate("ZEditColorCommand", "Unlink Sub Color %1").arg(arg);
     case ZEditColorCommand::MoveSub:
-        return tr("Move Sub Color %1").arg(arg);
+        return QCoreApplication::translate("ZEditColorCommand", "Move Sub Color %1").arg(arg);
     case ZEditColorCommand::ModifyFlags:
-        return tr("Modify Color %1").arg(arg);
+        return QCoreApplication::translate("ZEditColorCommand", "Modify Color %1").arg(arg);
     default:
         return {};
     }

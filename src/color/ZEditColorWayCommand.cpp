@@ -8,17 +8,19 @@ namespace zsg {
 
 namespace {
 
+// Literal context and source in every call, so that lupdate finds each text.
 QString editText(std::uint32_t kind, const std::string& name)
 {
     const QString arg = name.empty() ? QString() : QStringLiteral("(%1)").arg(QString::fromStdString(name));
-    auto tr = [](const char* text) { return QCoreApplication::translate("ZEditColorWayCommand", text); };
     switch (kind) {
     case ZEditColorWayCommand::Name:
-        return arg.isEmpty() ? tr("Clear Colorway name") : tr("Set Colorway name %1").arg(arg);
+        if (arg.isEmpty())
+            return QCoreApplication::translate("ZEditColorWayCommand", "Clear Colorway name");
+        return QCoreApplication::translate("ZEditColorWayCommand", "Set Colorway name %1").arg(arg);
     case ZEditColorWayCommand::Edit:
-        return tr("Edit Colorway %1").arg(arg);
+        return QCoreApplication::translate("ZEditColorWayCommand", "Edit Colorway %1").arg(arg);
     case ZEditColorWayCommand::Delete:
-        return tr("Delete Colorway %1").arg(arg);
+        return QCoreApplication::translate("ZEditColorWayCommand", "Delete Colorway %1").arg(arg);
     default:
         return {};
     }
