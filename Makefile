@@ -6,7 +6,8 @@ PACKAGES := cmake ninja-build g++ ccache qt6-base-dev nlohmann-json3-dev \
             qt6-tools-dev qt6-l10n-tools pkg-config doxygen
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build demo test bench asan tsan fuzz example example-ubsan example-pkgconfig docs clean
+.PHONY: all deps configure build demo test translations translations-check bench asan tsan fuzz example example-ubsan \
+        example-pkgconfig docs clean
 
 all: build
 
@@ -29,6 +30,14 @@ demo: configure
 
 test: build
 	ctest --preset default
+
+# Re-extracts translations/zscenegraph.ts after a user text changed; commit the result.
+translations: configure
+	cmake --build --preset default --target update_translations
+
+# Fails when the committed catalogue is not what the sources give.
+translations-check: configure
+	cmake --build --preset default --target check_translations
 
 bench: deps
 	cmake --preset bench
@@ -78,6 +87,7 @@ example-pkgconfig: build
 	mkdir -p build/example-pkgconfig
 	export PKG_CONFIG_PATH=$(CURDIR)/build/install/lib/pkgconfig; \
 	g++ -std=c++20 examples/host/main.cpp -o build/example-pkgconfig/zsg-example-host \
+	  -DZSG_TRANSLATIONS_DIR=\"$$(pkg-config --variable=translationsdir zscenegraph)\" \
 	  $$(pkg-config --cflags --libs zscenegraph orbmem) -Wl,-rpath,$$(pkg-config --variable=libdir zscenegraph)
 	build/example-pkgconfig/zsg-example-host
 

@@ -7,6 +7,8 @@
 #include <orbmem/MemoryRuntime.h>
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <typeinfo>
 
@@ -34,6 +36,12 @@ static int fail(const char* what)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // The library's texts in the user's language, from where the package put
+    // its catalogues. A host passes its own locale; English is always there.
+    QTranslator translator;
+    if (!translator.load(QLocale(QLocale::English), "zscenegraph", "_", ZSG_TRANSLATIONS_DIR))
+        return fail("translations");
+    QCoreApplication::installTranslator(&translator);
     orb::MemoryRuntime runtime;
     zsg::ZTaskQueue tasks;
     zsg::ZUndoStack undo;
