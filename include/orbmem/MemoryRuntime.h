@@ -1,8 +1,4 @@
 #pragma once
-// orb::MemoryRuntime: a complete renderer runtime kept in memory, for hosts and
-// tests that run the library without a GPU. It counts every allocation, array,
-// record and string it hands out and gets back (memoryStats), so a test can
-// assert that everything fetched was released.
 
 #include <zsg/platform/OrbRuntime.h>
 
@@ -15,8 +11,8 @@
 
 namespace orb {
 
-// Live counts: handed out and not yet given back. Strings live in the scene's
-// storage and go with the scene.
+/// Live counts: handed out and not yet given back. Strings live in the scene's
+/// storage and go with the scene.
 struct MemoryStats {
     std::int64_t allocations = 0;         // orb_malloc blocks (arrays excluded)
     std::int64_t alignedAllocations = 0;  // orb_malloc_aligned blocks
@@ -30,7 +26,7 @@ struct MemoryStats {
 // Process-wide, since the memory functions take no runtime.
 ORB_EXPORT MemoryStats memoryStats();
 
-// A material as a host sets it up and reads it back.
+/// A material as a host sets it up and reads it back.
 struct MaterialContent {
     std::string name;                    // empty: the material has no name
     std::vector<ColorId> colors;         // may repeat a colour (one per parameter)
@@ -39,6 +35,10 @@ struct MaterialContent {
     MetaData metaData;
 };
 
+/// orb::MemoryRuntime: a complete renderer runtime kept in memory, for hosts and
+/// tests that run the library without a GPU. It counts every allocation, array,
+/// record and string it hands out and gets back (memoryStats), so a test can
+/// assert that everything fetched was released.
 class ORB_EXPORT MemoryRuntime : public orbRT_api {
 public:
     MemoryRuntime();

@@ -1,12 +1,4 @@
 #pragma once
-// orb::MemorySceneMaterialManager: the application's scene materials over the
-// in-memory renderer's materials, for hosts and tests without a real
-// application. A material's colour parameters are the entries of its colour
-// list (MaterialContent::colors), addressed by position; relinking a parameter
-// changes the list the renderer sees, and so the colours' reference counts.
-// Given an undo stack, each change the library asks to record becomes an undo
-// step there, as an application's own material edits would; those steps refer
-// to the runtime, so clear the stack before the runtime goes.
 
 #include <orbmem/MemoryRuntime.h>
 
@@ -19,6 +11,14 @@ namespace zsg { class ZUndoStack; }
 
 namespace orb {
 
+/// orb::MemorySceneMaterialManager: the application's scene materials over the
+/// in-memory renderer's materials, for hosts and tests without a real
+/// application. A material's colour parameters are the entries of its colour
+/// list (MaterialContent::colors), addressed by position; relinking a parameter
+/// changes the list the renderer sees, and so the colours' reference counts.
+/// Given an undo stack, each change the library asks to record becomes an undo
+/// step there, as an application's own material edits would; those steps refer
+/// to the runtime, so clear the stack before the runtime goes.
 class ORB_EXPORT MemorySceneMaterialManager : public zsg::ISceneMaterialManager {
 public:
     // Every material of the runtime starts out active. Without an undo stack

@@ -6,7 +6,7 @@
 
 namespace zsg {
 
-// One attribute of a material-information schema.
+/// One attribute of a material-information schema.
 struct CMFAttribute {
     // Shown to the user; unique within a schema (case-sensitive). Names read
     // from a file never contain '|'.

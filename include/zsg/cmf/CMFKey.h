@@ -8,7 +8,7 @@
 
 namespace zsg {
 
-// The material-information values a material can carry.
+/// The material-information values a material can carry.
 enum class CMFKey : std::int32_t {
     Name = 0,
     Color = 1,

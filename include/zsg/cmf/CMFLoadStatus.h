@@ -4,7 +4,7 @@
 
 namespace zsg {
 
-// Outcome of ZCMFSchema::load.
+/// Outcome of ZCMFSchema::load.
 enum class CMFLoadStatus : std::int32_t {
     Ok = 0,
     Failed = 2,

@@ -10,7 +10,7 @@
 
 namespace zsg {
 
-// What ZCMFSchema::load returns.
+/// What ZCMFSchema::load returns.
 struct CMFSchemaLoadResult {
     // Null whenever status is Failed.
     std::unique_ptr<ZCMFSchema> schema;

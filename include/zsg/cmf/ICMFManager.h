@@ -6,7 +6,7 @@ namespace zsg {
 
 class ZCMFSchema;
 
-// Keeper of the material-information schema in force.
+/// Keeper of the material-information schema in force.
 class ZSG_EXPORT ICMFManager {
 public:
     virtual ~ICMFManager() = default;

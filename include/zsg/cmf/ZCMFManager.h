@@ -10,9 +10,9 @@ namespace zsg {
 
 class ISceneGraph;
 
-// The scene graph's CMF manager. It starts with the built-in schema "default"
-// and posts on whatever event queue the scene graph has at the time (nothing
-// when there is none).
+/// The scene graph's CMF manager. It starts with the built-in schema "default"
+/// and posts on whatever event queue the scene graph has at the time (nothing
+/// when there is none).
 class ZSG_EXPORT ZCMFManager : public ICMFManager {
 public:
     explicit ZCMFManager(ISceneGraph* sceneGraph);

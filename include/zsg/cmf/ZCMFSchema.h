@@ -1,5 +1,4 @@
 #pragma once
-// The schema of material-information attributes and its JSON file.
 
 #include <zsg/Export.h>
 #include <zsg/cmf/CMFAttribute.h>
@@ -14,6 +13,7 @@ namespace zsg {
 
 struct CMFSchemaLoadResult;
 
+/// The schema of material-information attributes and its JSON file.
 class ZSG_EXPORT ZCMFSchema {
 public:
     // Reads the rest of the stream as a schema file. Never throws for bad

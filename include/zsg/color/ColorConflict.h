@@ -6,8 +6,8 @@
 
 namespace zsg {
 
-// A colour of an incoming value whose name already names a colour that active
-// materials use (IColorController::checkForConflict).
+/// A colour of an incoming value whose name already names a colour that active
+/// materials use (IColorController::checkForConflict).
 struct ColorConflict {
     std::int32_t index = -1;                     // position in the checked value
     orb::ColorId existingColor = orb::InvalidId;

@@ -8,11 +8,11 @@ class ColorDB;
 class ISceneMaterialManager;
 class ZUndoStack;
 
-// The colour controller over the scene graph's colour database. Edits take a
-// snapshot of the view, change the live view, take a second snapshot and push
-// a command holding both; the push runs the command, which commits through
-// the database. None of the three pointers is owned; the undo stack must be
-// set for every operation that pushes.
+/// The colour controller over the scene graph's colour database. Edits take a
+/// snapshot of the view, change the live view, take a second snapshot and push
+/// a command holding both; the push runs the command, which commits through
+/// the database. None of the three pointers is owned; the undo stack must be
+/// set for every operation that pushes.
 class ZSG_EXPORT ColorController : public IColorController
 {
 public:

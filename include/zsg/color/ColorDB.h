@@ -10,10 +10,10 @@ namespace zsg {
 
 class IEventQueue;
 
-// The colour database over one renderer runtime. It posts its events on the
-// event queue (none when the queue is null) and keeps one view per colour and
-// colorway id; a view pointer stays valid until setColorEdit / setColorwayEdit
-// replace it or handleColorwayActivated re-reads it.
+/// The colour database over one renderer runtime. It posts its events on the
+/// event queue (none when the queue is null) and keeps one view per colour and
+/// colorway id; a view pointer stays valid until setColorEdit / setColorwayEdit
+/// replace it or handleColorwayActivated re-reads it.
 class ZSG_EXPORT ColorDB : public IColorDB
 {
 public:

@@ -18,23 +18,23 @@ namespace zsg {
 
 class ColorDB;
 
-// The merge flag of a colour edit ("Set Color"). A command built with
-// ContinueMerge absorbs the next "Set Color" command; absorbing one built with
-// any other value closes it to further merges. A colour-picker drag passes
-// ContinueMerge while moving and FinishMerge on release, leaving one step.
-// Merging does not compare colour ids.
+/// The merge flag of a colour edit ("Set Color"). A command built with
+/// ContinueMerge absorbs the next "Set Color" command; absorbing one built with
+/// any other value closes it to further merges. A colour-picker drag passes
+/// ContinueMerge while moving and FinishMerge on release, leaving one step.
+/// Merging does not compare colour ids.
 enum AllowForwardUndoMerge : std::uint32_t {
     ContinueMerge = 0,
     FinishMerge = 1,
 };
 
-// Every user edit of colours and colorways as an undoable command on the
-// application's undo stack. Operations on ids without a view, and sub colour
-// operations on plain colours, do nothing and push nothing; id results are
-// 0xFFFFFFFF on failure. One guard beyond that: a multi colour never lists or
-// chooses itself as a sub colour (its id is dropped from sub colour lists, and
-// changeSubColor/addOrSwitchSubColor with link refuse it), since its value
-// would then be defined by itself. Other ids are taken as given.
+/// Every user edit of colours and colorways as an undoable command on the
+/// application's undo stack. Operations on ids without a view, and sub colour
+/// operations on plain colours, do nothing and push nothing; id results are
+/// 0xFFFFFFFF on failure. One guard beyond that: a multi colour never lists or
+/// chooses itself as a sub colour (its id is dropped from sub colour lists, and
+/// changeSubColor/addOrSwitchSubColor with link refuse it), since its value
+/// would then be defined by itself. Other ids are taken as given.
 class ZSG_EXPORT IColorController
 {
 public:

@@ -21,10 +21,10 @@ class IColorSettingsEdit;
 class IColorwayEdit;
 class ScopedRTApiLock;
 
-// The renderer's colours, multi colours and colorways as the application
-// sees them: cached id lists, lookups, pushes of values into the renderer and
-// the editable views of the records. Ids of 0xFFFFFFFF mean none and are what
-// id results report on failure.
+/// The renderer's colours, multi colours and colorways as the application
+/// sees them: cached id lists, lookups, pushes of values into the renderer and
+/// the editable views of the records. Ids of 0xFFFFFFFF mean none and are what
+/// id results report on failure.
 class ZSG_EXPORT IColorDB
 {
 public:

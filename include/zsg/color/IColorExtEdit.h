@@ -9,12 +9,12 @@
 
 namespace zsg {
 
-// Read access to one colour record of the renderer. A field the record lacks
-// reads as its default: 0xFFFFFFFF, empty, (0, 0, 0, 1) or false.
+/// Read access to one colour record of the renderer. A field the record lacks
+/// reads as its default: 0xFFFFFFFF, empty, (0, 0, 0, 1) or false.
 class ZSG_EXPORT IColorExtEdit
 {
 public:
-    // Bits of the record's "flags".
+    /// Bits of the record's "flags".
     enum Flag : std::uint32_t {
         MultiColorFlag = 1,
         TemporaryFlag = 4,  // the database's scratch colour

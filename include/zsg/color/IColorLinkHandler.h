@@ -4,8 +4,8 @@
 
 namespace zsg {
 
-// The application's answer when incoming colours carry names of colours the
-// scene already uses. Asked at most once per resolveConflicts.
+/// The application's answer when incoming colours carry names of colours the
+/// scene already uses. Asked at most once per resolveConflicts.
 class ZSG_EXPORT IColorLinkHandler
 {
 public:

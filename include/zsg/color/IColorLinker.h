@@ -7,9 +7,9 @@
 
 namespace zsg {
 
-// Links or renames the colours of an incoming value against same-named
-// colours of the scene, and adds colours to multi colours. Made per use by
-// IColorDB::getColorLinker; keeps no state between calls.
+/// Links or renames the colours of an incoming value against same-named
+/// colours of the scene, and adds colours to multi colours. Made per use by
+/// IColorDB::getColorLinker; keeps no state between calls.
 class ZSG_EXPORT IColorLinker
 {
 public:

@@ -6,7 +6,7 @@
 
 namespace zsg {
 
-// Read access to the renderer's colour-settings record.
+/// Read access to the renderer's colour-settings record.
 class ZSG_EXPORT IColorSettingsEdit
 {
 public:

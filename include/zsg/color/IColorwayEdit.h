@@ -8,8 +8,8 @@
 
 namespace zsg {
 
-// Read access to one colorway record: a list of multi colours and, at the
-// same positions, the id of the sub colour chosen for each.
+/// Read access to one colorway record: a list of multi colours and, at the
+/// same positions, the id of the sub colour chosen for each.
 class ZSG_EXPORT IColorwayEdit
 {
 public:

@@ -8,8 +8,8 @@
 
 namespace zsg {
 
-// The application's editable form of one material, as far as colour linking
-// needs it: the colour parameters of the material, addressed by index.
+/// The application's editable form of one material, as far as colour linking
+/// needs it: the colour parameters of the material, addressed by index.
 class ZSG_EXPORT ISceneMaterial
 {
 public:

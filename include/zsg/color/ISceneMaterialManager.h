@@ -9,8 +9,8 @@ namespace zsg {
 
 class ISceneMaterial;
 
-// The application's materials of the scene, as the colour controller uses
-// them. Scene materials stay owned by the manager.
+/// The application's materials of the scene, as the colour controller uses
+/// them. Scene materials stay owned by the manager.
 class ZSG_EXPORT ISceneMaterialManager
 {
 public:

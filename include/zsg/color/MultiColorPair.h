@@ -4,7 +4,7 @@
 
 namespace zsg {
 
-// A multi colour and the sub colour chosen for it; a colorway is a list of them.
+/// A multi colour and the sub colour chosen for it; a colorway is a list of them.
 struct MultiColorPair {
     orb::ColorId multiColor = orb::InvalidId;
     orb::ColorId subColor = orb::InvalidId;

@@ -6,8 +6,8 @@ class orbRT_api;
 
 namespace zsg {
 
-// Holds the renderer runtime's lock while it lives. Operations that must run
-// under the lock take one by reference as proof that the caller holds it.
+/// Holds the renderer runtime's lock while it lives. Operations that must run
+/// under the lock take one by reference as proof that the caller holds it.
 class ZSG_EXPORT ScopedRTApiLock
 {
 public:

@@ -6,8 +6,8 @@ namespace zsg {
 
 class ZUndoStack;
 
-// Ends an undo macro that the caller opened (IColorController::getScopedMacro)
-// when it goes out of scope; does nothing without a stack.
+/// Ends an undo macro that the caller opened (IColorController::getScopedMacro)
+/// when it goes out of scope; does nothing without a stack.
 class ZSG_EXPORT ScopedUndoMacro
 {
 public:

@@ -10,9 +10,9 @@ namespace zsg {
 
 class ColorDB;
 
-// Applies a colorway: its multi colours switch to its sub colours, it becomes
-// the active colorway and the others lose their active flag. Undo switches
-// back to the sub colours and active flags recorded at construction.
+/// Applies a colorway: its multi colours switch to its sub colours, it becomes
+/// the active colorway and the others lose their active flag. Undo switches
+/// back to the sub colours and active flags recorded at construction.
 class ZSG_EXPORT ZActivateColorwayCommand : public ZUndoCommand
 {
 public:

@@ -11,9 +11,9 @@ namespace orb { struct Record; }
 
 namespace zsg {
 
-// The editable view of one colour record. Writes go straight into the record's
-// fields, and only when they change something; each change marks the view
-// dirty and raises its change counter. The renderer sees the record on commit.
+/// The editable view of one colour record. Writes go straight into the record's
+/// fields, and only when they change something; each change marks the view
+/// dirty and raises its change counter. The renderer sees the record on commit.
 class ZSG_EXPORT ZColorExtEdit : public IColorExtEdit
 {
 public:

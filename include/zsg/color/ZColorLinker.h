@@ -8,8 +8,8 @@ class ColorDB;
 class IColorController;
 class IColorLinkHandler;
 
-// The colour linker over a colour controller and the application's link
-// handler; owns neither.
+/// The colour linker over a colour controller and the application's link
+/// handler; owns neither.
 class ZSG_EXPORT ZColorLinker : public IColorLinker
 {
 public:

@@ -11,7 +11,7 @@ namespace orb { struct Record; }
 
 namespace zsg {
 
-// The editable view of the colour-settings record.
+/// The editable view of the colour-settings record.
 class ZSG_EXPORT ZColorSettingsEdit : public IColorSettingsEdit
 {
 public:

@@ -12,9 +12,9 @@ namespace orb { struct Record; }
 
 namespace zsg {
 
-// The editable view of one colorway record. On construction it makes the
-// record consistent: both lists of one length, each multi colour listed once.
-// Writes mark the view dirty; the renderer sees the record on commit.
+/// The editable view of one colorway record. On construction it makes the
+/// record consistent: both lists of one length, each multi colour listed once.
+/// Writes mark the view dirty; the renderer sees the record on commit.
 class ZSG_EXPORT ZColorwayEdit : public IColorwayEdit
 {
 public:

@@ -8,8 +8,8 @@ namespace zsg {
 
 class ColorDB;
 
-// Makes a new colorway appear (redo) and disappear (undo) by its deleted
-// flag: the renderer record stays, so the id stays valid for redo.
+/// Makes a new colorway appear (redo) and disappear (undo) by its deleted
+/// flag: the renderer record stays, so the id stays valid for redo.
 class ZSG_EXPORT ZCreateColorwayCommand : public ZUndoCommand
 {
 public:

@@ -12,12 +12,12 @@ namespace zsg {
 
 class ColorDB;
 
-// One edit of a colour, held as snapshots of its view before and after.
-// Redo and undo restore a snapshot through the database; a sub colour switch
-// also deactivates the active colorways that chose another sub colour.
-// Only "Set Color" edits merge (see AllowForwardUndoMerge); merging keeps the
-// first before-snapshot and the last after-snapshot, so undo and redo of the
-// merged command equal those of the sequence.
+/// One edit of a colour, held as snapshots of its view before and after.
+/// Redo and undo restore a snapshot through the database; a sub colour switch
+/// also deactivates the active colorways that chose another sub colour.
+/// Only "Set Color" edits merge (see AllowForwardUndoMerge); merging keeps the
+/// first before-snapshot and the last after-snapshot, so undo and redo of the
+/// merged command equal those of the sequence.
 class ZSG_EXPORT ZEditColorCommand : public ZUndoCommand
 {
 public:

@@ -11,7 +11,7 @@ namespace zsg {
 
 class ColorDB;
 
-// One edit of a colorway, held as snapshots of its view before and after.
+/// One edit of a colorway, held as snapshots of its view before and after.
 class ZSG_EXPORT ZEditColorWayCommand : public ZUndoCommand
 {
 public:

@@ -10,8 +10,8 @@ namespace zsg {
 
 class ColorController;
 
-// Switches one colour parameter of one material between two colours, for
-// hosts that relink a single parameter undoably.
+/// Switches one colour parameter of one material between two colours, for
+/// hosts that relink a single parameter undoably.
 class ZSG_EXPORT ZLinkColorCommand : public ZUndoCommand
 {
 public:

@@ -10,8 +10,8 @@ namespace zsg {
 
 class ColorDB;
 
-// The step inside a multi colour toggle macro that announces the colours
-// involved: undo and redo post ColorUpdatedEvent for each, in order.
+/// The step inside a multi colour toggle macro that announces the colours
+/// involved: undo and redo post ColorUpdatedEvent for each, in order.
 class ZSG_EXPORT ZToggleMultiColorCommand : public ZUndoCommand
 {
 public:

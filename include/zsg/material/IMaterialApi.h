@@ -10,8 +10,8 @@
 
 namespace zsg {
 
-// Reads the renderer's material records into descriptors and writes edited
-// descriptors back.
+/// Reads the renderer's material records into descriptors and writes edited
+/// descriptors back.
 class ZSG_EXPORT IMaterialApi {
 public:
     virtual ~IMaterialApi() = default;

@@ -8,8 +8,8 @@
 
 namespace zsg {
 
-// Implemented by the host: the object given as SceneGraphPars::materialDelegate,
-// to which the material handler forwards delegatedOperation unchanged.
+/// Implemented by the host: the object given as SceneGraphPars::materialDelegate,
+/// to which the material handler forwards delegatedOperation unchanged.
 class ZSG_EXPORT IMaterialDelegate {
 public:
     virtual ~IMaterialDelegate() = default;

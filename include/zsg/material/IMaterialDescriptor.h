@@ -16,10 +16,10 @@ namespace zsg {
 // one body (with an atomic count) until one of them is written.
 using MaterialMetaData = QMap<std::string, std::string>;
 
-// A detached, editable snapshot of a material: its text metadata (the material
-// information among it addressed by CMFKey), its renderer properties and its
-// list of material ids. Changes reach the renderer only when the snapshot is
-// applied (IMaterialApi::applyDescriptor).
+/// A detached, editable snapshot of a material: its text metadata (the material
+/// information among it addressed by CMFKey), its renderer properties and its
+/// list of material ids. Changes reach the renderer only when the snapshot is
+/// applied (IMaterialApi::applyDescriptor).
 class ZSG_EXPORT IMaterialDescriptor {
 public:
     virtual ~IMaterialDescriptor();

@@ -9,8 +9,8 @@
 
 namespace zsg {
 
-// The host's entry point to materials. Every write of a description is
-// announced with a MaterialDescriptionChangedEvent.
+/// The host's entry point to materials. Every write of a description is
+/// announced with a MaterialDescriptionChangedEvent.
 class ZSG_EXPORT IMaterialHandler {
 public:
     virtual ~IMaterialHandler();

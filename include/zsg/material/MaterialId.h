@@ -5,7 +5,7 @@
 
 namespace zsg {
 
-// The library's handle of a renderer material: a 32-bit id, nothing more.
+/// The library's handle of a renderer material: a 32-bit id, nothing more.
 class ZSG_EXPORT MaterialId {
 public:
     MaterialId(orb::MaterialId id = orb::InvalidId);

@@ -7,8 +7,8 @@
 
 namespace zsg {
 
-// The material API over a renderer runtime's current scene. It takes no lock:
-// the caller keeps the render side off the records it reads and writes.
+/// The material API over a renderer runtime's current scene. It takes no lock:
+/// the caller keeps the render side off the records it reads and writes.
 class ZSG_EXPORT ZMaterialApi : public IMaterialApi {
 public:
     explicit ZMaterialApi(orbRT_api* rtApi);

@@ -8,6 +8,8 @@
 
 namespace zsg {
 
+/// The descriptor the material API makes: a snapshot owned by whoever asked for it,
+/// not copyable; nothing reaches the renderer until it is applied.
 class ZSG_EXPORT ZMaterialDescriptor : public IMaterialDescriptor {
 public:
     ZMaterialDescriptor(MaterialId id, const std::vector<MaterialId>& materialIds);

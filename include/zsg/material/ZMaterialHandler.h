@@ -10,10 +10,10 @@ class IMaterialApi;
 class IMaterialDelegate;
 class ISceneGraph;
 
-// Forwards to the material API and posts on the scene graph's event queue,
-// which it asks for at each post: the handler is built before the queue.
-// Owns none of the three pointers; the delegate and the scene graph may be
-// null (then nothing is delegated, nothing posted).
+/// Forwards to the material API and posts on the scene graph's event queue,
+/// which it asks for at each post: the handler is built before the queue.
+/// Owns none of the three pointers; the delegate and the scene graph may be
+/// null (then nothing is delegated, nothing posted).
 class ZSG_EXPORT ZMaterialHandler : public IMaterialHandler {
 public:
     ZMaterialHandler(IMaterialApi* api, IMaterialDelegate* delegate, ISceneGraph* sceneGraph);

@@ -21,15 +21,15 @@ namespace orb::painter { class orbBrush_node; }
 
 namespace orb {
 
-// An owning array handed out by the renderer; release `data` with
-// Unique_array_helper::free.
+/// An owning array handed out by the renderer; release `data` with
+/// Unique_array_helper::free.
 template <typename T>
 struct Array {
     T* data = nullptr;
     std::uint64_t count = 0;
 };
 
-// One named field of a record: the name at byte 0, the value at byte 40.
+/// One named field of a record: the name at byte 0, the value at byte 40.
 struct FieldEntry {
     char name[40];
     alignas(8) unsigned char value[80];
@@ -38,8 +38,8 @@ static_assert(sizeof(FieldEntry) == 120);
 
 enum RecordKind : std::int32_t { ColorRecord = 3, ColorwayRecord = 4, ColorSettingsRecord = 5 };
 
-// A colour, colorway or colour-settings record. Fetched records belong to the
-// fetcher until released through the runtime.
+/// A colour, colorway or colour-settings record. Fetched records belong to the
+/// fetcher until released through the runtime.
 struct Record {
     std::uint32_t id = InvalidId;
     std::uint32_t reserved0[3] = {};
@@ -53,7 +53,7 @@ static_assert(offsetof(Record, kind) == 16);
 static_assert(offsetof(Record, fields) == 24);
 static_assert(offsetof(Record, fieldCount) == 48);
 
-// A list field's value: 32-bit elements and their count.
+/// A list field's value: 32-bit elements and their count.
 struct ListValue {
     std::uint32_t* data;
     std::uint32_t count;
@@ -62,8 +62,8 @@ struct ListValue {
 // The structured meta-data value of a material.
 using MetaData = nlohmann::json;
 
-// One cell of a material's text key/value list. Cells, keys and values are
-// orb_malloc blocks: whoever rewrites the list frees them with orb_free.
+/// One cell of a material's text key/value list. Cells, keys and values are
+/// orb_malloc blocks: whoever rewrites the list frees them with orb_free.
 struct KeyValue {
     KeyValue* next;
     char* key;    // NUL-terminated
@@ -72,9 +72,9 @@ struct KeyValue {
 
 } // namespace orb
 
-// A material record, owned by the scene. The library reads it and rewrites its
-// key/value list in place; the meta-data value changes only through
-// orbRT_api::setMaterialMetaData.
+/// A material record, owned by the scene. The library reads it and rewrites its
+/// key/value list in place; the meta-data value changes only through
+/// orbRT_api::setMaterialMetaData.
 class orbMaterial {
 public:
     orb::MaterialId id = orb::InvalidId;
@@ -92,7 +92,7 @@ namespace orbColor_extended {
 enum ColorType : std::int32_t { Plain = 1, Multi = 2 };
 }
 
-// The runtime handle. Lock and unlock nest on one thread.
+/// The runtime handle. Lock and unlock nest on one thread.
 class ORB_EXPORT orbRT_api {
 public:
     virtual ~orbRT_api();
@@ -130,10 +130,10 @@ public:
     virtual void brushNodeChanged(orb::painter::orbBrush_node* node) = 0;
 };
 
-// Scene API: building colours, colorways and graph nodes. Begin an object,
-// set its attributes, end it. Ending a colour or colorway yields the scene's
-// own record of the new object (owned by the scene: not released by the
-// caller, valid until the next change of the scene), or null.
+/// Scene API: building colours, colorways and graph nodes. Begin an object,
+/// set its attributes, end it. Ending a colour or colorway yields the scene's
+/// own record of the new object (owned by the scene: not released by the
+/// caller, valid until the next change of the scene), or null.
 class ORB_EXPORT orbScene_api {
 public:
     virtual ~orbScene_api();

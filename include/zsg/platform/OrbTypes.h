@@ -21,11 +21,17 @@ ORB_EXPORT void orb_free_aligned(void* block);
 // Copies text into the scene's string storage; the copy lives as long as the scene.
 ORB_EXPORT char* orb_string_dup(orbScene* scene, const char* text);
 
+/// An RGB colour as the renderer stores it.
 struct orbColor { float r, g, b; };
+/// An RGB colour with alpha as the renderer stores it.
 struct orbColor_rgba { float r, g, b, a; };
+/// A 2D vector of floats.
 struct orbVector2f { float x, y; };
+/// A 3D vector of floats.
 struct orbVectorf { float x, y, z; };
+/// A 3D vector of doubles.
 struct orbVector { double x, y, z; };
+/// A 4x4 matrix of doubles, 16 elements in the renderer's order.
 struct orbMatrix { double m[16]; };
 
 namespace orb {
@@ -41,7 +47,7 @@ using GroupItemId = std::uint32_t;
 // "None" for every id type; operations that return an id return it on failure.
 inline constexpr std::uint32_t InvalidId = 0xFFFFFFFFu;
 
-// A view of contiguous elements: pointer and count, never owned.
+/// A view of contiguous elements: pointer and count, never owned.
 template <typename T>
 struct Span {
     T* data = nullptr;
@@ -56,13 +62,13 @@ struct Span {
     constexpr T& operator[](std::size_t i) const { return data[i]; }
 };
 
-// Owning id arrays handed out by the renderer are released here.
+/// Owning id arrays handed out by the renderer are released here.
 struct ORB_EXPORT Unique_array_helper {
     static void free(void* data);
 };
 
-// Standard allocator over orb_malloc / orb_free, for containers whose storage
-// the renderer may see or account for.
+/// Standard allocator over orb_malloc / orb_free, for containers whose storage
+/// the renderer may see or account for.
 template <typename T>
 struct allocator {
     using value_type = T;
@@ -83,7 +89,7 @@ struct allocator {
     bool operator==(const allocator<U>&) const noexcept { return true; }
 };
 
-// A renderer notification as the host forwards it to ISceneGraph::handleNotification.
+/// A renderer notification as the host forwards it to ISceneGraph::handleNotification.
 struct SceneNotification {
     const void* sender = nullptr;      // the renderer object that raised it
     std::uint64_t serial = 0;          // renderer's running notification number

@@ -9,8 +9,8 @@
 
 namespace orb {
 
-// A periodic weave grid. Cell (x, y) is cells[y * warps + x]; 0 puts the warp
-// on top, 1 the weft. The cell array is 32-byte aligned (orb_malloc_aligned).
+/// A periodic weave grid. Cell (x, y) is cells[y * warps + x]; 0 puts the warp
+/// on top, 1 the weft. The cell array is 32-byte aligned (orb_malloc_aligned).
 struct WeavePattern {
     std::int32_t warps = 0;
     std::int32_t wefts = 0;
@@ -20,7 +20,7 @@ struct WeavePattern {
 // How a curve behaves at a key.
 enum class KeyType : std::int32_t { Unlocked = 0, Straight = 1, StepLow = 2, StepHigh = 3, Linear = 4 };
 
-// One curve key: its point (x = time, y = value) and the two Bezier handles.
+/// One curve key: its point (x = time, y = value) and the two Bezier handles.
 struct AnimationKey {
     orbVector2f point;
     orbVector2f inHandle;

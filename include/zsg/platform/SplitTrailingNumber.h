@@ -8,6 +8,7 @@
 
 namespace zsg {
 
+/// What splitTrailingNumber makes of a name.
 struct SplitName
 {
     QString text;              // the name before its number, trailing blanks removed

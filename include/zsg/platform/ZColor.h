@@ -1,6 +1,4 @@
 #pragma once
-// A colour given in one of several colour models, with an alpha and a name.
-// The conversions to display RGB live in <zsg/color/ColorModels.h>.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbTypes.h>
@@ -10,6 +8,8 @@
 
 namespace zsg {
 
+/// A colour given in one of several colour models, with an alpha and a name.
+/// The conversions to display RGB live in <zsg/color/ColorModels.h>.
 class ZCORE_EXPORT ZColor
 {
 public:

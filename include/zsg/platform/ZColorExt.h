@@ -1,9 +1,4 @@
 #pragma once
-// ZColorExt: a colour as the application handles it, either plain (one colour)
-// or a multi colour (a list of sub colours with one active). It may carry the
-// renderer id of the colour it stands for, the ids of its sub colours and the
-// revision of the record it was read from. Copies share their data until one of
-// them changes (implicit sharing), so passing values around is cheap.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbTypes.h>
@@ -19,17 +14,22 @@ namespace zsg {
 
 class ZColorExtData;
 
+/// ZColorExt: a colour as the application handles it, either plain (one colour)
+/// or a multi colour (a list of sub colours with one active). It may carry the
+/// renderer id of the colour it stands for, the ids of its sub colours and the
+/// revision of the record it was read from. Copies share their data until one of
+/// them changes (implicit sharing), so passing values around is cheap.
 class ZCORE_EXPORT ZColorExt
 {
 public:
-    // One colour of the list together with the renderer id of the colour it stands for.
+    /// One colour of the list together with the renderer id of the colour it stands for.
     struct ZColorWithId {
         ZColor color;
         orb::ColorId id = orb::InvalidId;
         bool operator==(const ZColorWithId& other) const = default;
     };
 
-    // What setColor does with the name of the entry it overwrites.
+    /// What setColor does with the name of the entry it overwrites.
     enum NameOperation : int {
         KeepName = 0,  // only model, components and alpha change
         TakeName = 1,  // the entry becomes the given colour, name included
@@ -102,8 +102,8 @@ private:
     QSharedDataPointer<ZColorExtData> d;
 };
 
-// A ZColorExt whose alpha is meant to be edited. The alpha lives in the entries'
-// ZColors, so rgba() carries it; the distinct type lets parameters tell the two apart.
+/// A ZColorExt whose alpha is meant to be edited. The alpha lives in the entries'
+/// ZColors, so rgba() carries it; the distinct type lets parameters tell the two apart.
 class ZCORE_EXPORT ZColorExtAlpha : public ZColorExt
 {
 public:

@@ -9,10 +9,10 @@ class orbRT_api;
 
 namespace zsg {
 
-// Runs a function once, later, on the thread of a context object, through that
-// thread's event loop. Create it with new and forget it: it deletes itself after
-// running, or unrun when the context is destroyed first or the pending call is
-// dropped (e.g. when the application exits).
+/// Runs a function once, later, on the thread of a context object, through that
+/// thread's event loop. Create it with new and forget it: it deletes itself after
+/// running, or unrun when the context is destroyed first or the pending call is
+/// dropped (e.g. when the application exits).
 class ZCORE_EXPORT ZMainThreadCallback
 {
 public:

@@ -4,7 +4,7 @@
 
 namespace zsg {
 
-// A unit of work that a ZTaskQueue runs on the render thread.
+/// A unit of work that a ZTaskQueue runs on the render thread.
 class ZCORE_EXPORT ZTask
 {
 public:

@@ -8,9 +8,9 @@ namespace zsg {
 
 class ZTask;
 
-// Runs tasks one after another, in the order they were queued, on a render
-// thread of its own. Queuing and waiting are safe from any thread, including
-// from inside a running task (except waitForIdle, see there).
+/// Runs tasks one after another, in the order they were queued, on a render
+/// thread of its own. Queuing and waiting are safe from any thread, including
+/// from inside a running task (except waitForIdle, see there).
 class ZCORE_EXPORT ZTaskQueue
 {
 public:

@@ -1,7 +1,4 @@
 #pragma once
-// One undoable edit. A command may own child commands (give it as `parent` when
-// building them); the base undo and redo run the children, which makes a plain
-// ZUndoCommand a composite.
 
 #include <zsg/Export.h>
 
@@ -15,6 +12,9 @@ namespace zsg {
 // same id; a negative id never merges.
 using ZCommandId = int;
 
+/// One undoable edit. A command may own child commands (give it as `parent` when
+/// building them); the base undo and redo run the children, which makes a plain
+/// ZUndoCommand a composite.
 class ZCORE_EXPORT ZUndoCommand
 {
 public:

@@ -1,6 +1,4 @@
 #pragma once
-// The undo history: a list of commands and an index into it. Commands below the
-// index are done, the rest can be redone. Main thread only; takes no lock.
 
 #include <zsg/Export.h>
 #include <zsg/platform/ZUndoCommand.h>
@@ -12,6 +10,8 @@
 
 namespace zsg {
 
+/// The undo history: a list of commands and an index into it. Commands below the
+/// index are done, the rest can be redone. Main thread only; takes no lock.
 class ZCORE_EXPORT ZUndoStack : public QObject
 {
     Q_OBJECT

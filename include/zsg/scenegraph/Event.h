@@ -1,7 +1,4 @@
 #pragma once
-// Event and the fourteen event classes. Events are created on the heap by the
-// component that posts them; IEventQueue::postEvent takes ownership, delivers
-// them synchronously and deletes them. A listener must not keep the pointer.
 
 #include <zsg/Export.h>
 #include <zsg/material/MaterialId.h>
@@ -14,6 +11,9 @@ namespace zsg {
 
 using ShaderNodeId = std::uint32_t;
 
+/// Event and the fourteen event classes. Events are created on the heap by the
+/// component that posts them; IEventQueue::postEvent takes ownership, delivers
+/// them synchronously and deletes them. A listener must not keep the pointer.
 class ZSG_EXPORT Event {
 public:
     explicit Event(EventType type);
@@ -31,7 +31,7 @@ private:
     std::uint32_t m_sequence;
 };
 
-// Posted by the host when a material changed.
+/// Posted by the host when a material changed.
 class ZSG_EXPORT MaterialUpdatedEvent : public Event {
 public:
     explicit MaterialUpdatedEvent(MaterialId material);
@@ -41,6 +41,7 @@ private:
     MaterialId m_material;
 };
 
+/// Posted by the material handler after it wrote a material's description.
 class ZSG_EXPORT MaterialDescriptionChangedEvent : public Event {
 public:
     explicit MaterialDescriptionChangedEvent(MaterialId material);
@@ -50,7 +51,7 @@ private:
     MaterialId m_material;
 };
 
-// Posted by the host when a shader node of a material changed.
+/// Posted by the host when a shader node of a material changed.
 class ZSG_EXPORT ShaderNodeChangedEvent : public Event {
 public:
     ShaderNodeChangedEvent(MaterialId material, ShaderNodeId node);
@@ -62,11 +63,13 @@ private:
     ShaderNodeId m_node;
 };
 
+/// Posted by the CMF manager whenever its schema is set, changed or not.
 class ZSG_EXPORT CMFSchemaChangedEvent : public Event {
 public:
     CMFSchemaChangedEvent();
 };
 
+/// Posted by a paint surface after any change of its layers.
 class ZSG_EXPORT PaintLayersUpdatedEvent : public Event {
 public:
     explicit PaintLayersUpdatedEvent(orb::SurfaceId surface);
@@ -76,7 +79,7 @@ private:
     orb::SurfaceId m_surface;
 };
 
-// Posted by the host when a viewport tool starts.
+/// Posted by the host when a viewport tool starts.
 class ZSG_EXPORT ViewportToolStartedEvent : public Event {
 public:
     enum ToolType : std::uint32_t {};  // values belong to the host
@@ -87,7 +90,7 @@ private:
     ToolType m_tool;
 };
 
-// Type ColorCreated.
+/// Posted by the colour database for each colour it created (type ColorCreated).
 class ZSG_EXPORT ColorEvent : public Event {
 public:
     explicit ColorEvent(orb::ColorId color);
@@ -97,7 +100,7 @@ private:
     orb::ColorId m_color;
 };
 
-// Posted by the host when a colour's id was replaced.
+/// Posted by the host when a colour's id was replaced.
 class ZSG_EXPORT ColorIdChangeEvent : public Event {
 public:
     ColorIdChangeEvent(orb::ColorId oldId, orb::ColorId newId);
@@ -109,6 +112,7 @@ private:
     orb::ColorId m_new;
 };
 
+/// Posted by the colour database when a colour's record changed or must be re-read.
 class ZSG_EXPORT ColorUpdatedEvent : public Event {
 public:
     explicit ColorUpdatedEvent(orb::ColorId color);
@@ -118,6 +122,7 @@ private:
     orb::ColorId m_color;
 };
 
+/// Posted by the scene graph, one per colour, for the renderer's notification 5006.
 class ZSG_EXPORT ColorSyncedEvent : public Event {
 public:
     explicit ColorSyncedEvent(orb::ColorId color);
@@ -127,6 +132,8 @@ private:
     orb::ColorId m_color;
 };
 
+/// Posted by the colour database on the main thread, after a colorway's update
+/// was delivered: never inside the push that caused it.
 class ZSG_EXPORT ColorwaySyncedEvent : public Event {
 public:
     explicit ColorwaySyncedEvent(orb::ColorwayId colorway);
@@ -136,6 +143,7 @@ private:
     orb::ColorwayId m_colorway;
 };
 
+/// Posted by the colour database after it committed a change of a colorway.
 class ZSG_EXPORT ColorwayUpdatedEvent : public Event {
 public:
     explicit ColorwayUpdatedEvent(orb::ColorwayId colorway);
@@ -145,6 +153,7 @@ private:
     orb::ColorwayId m_colorway;
 };
 
+/// Posted by the light layer API after it changed a layer or its members.
 class ZSG_EXPORT LightLayerUpdatedEvent : public Event {
 public:
     explicit LightLayerUpdatedEvent(orb::LightLayerId layer);
@@ -154,6 +163,8 @@ private:
     orb::LightLayerId m_layer;
 };
 
+/// Posted by the light layer API after its copy of the light layers was synchronised
+/// with the renderer's.
 class ZSG_EXPORT LightLayerSyncedEvent : public Event {
 public:
     LightLayerSyncedEvent();

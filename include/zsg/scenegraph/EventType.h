@@ -7,7 +7,7 @@
 
 namespace zsg {
 
-// What an event announces; each value has exactly one event class.
+/// What an event announces; each value has exactly one event class.
 enum class EventType : std::uint32_t {
     MaterialUpdated = 0,
     MaterialDescriptionChanged = 1,

@@ -1,6 +1,4 @@
 #pragma once
-// The queue on which every change is announced. It is a QObject only so that
-// main-thread callbacks can use it as their context (and die with it).
 
 #include <zsg/Export.h>
 
@@ -13,6 +11,8 @@ namespace zsg {
 class Event;
 class IEventListener;
 
+/// The queue on which every change is announced. It is a QObject only so that
+/// main-thread callbacks can use it as their context (and die with it).
 class ZSG_EXPORT IEventQueue : public QObject {
 public:
     ~IEventQueue() override = default;

@@ -1,7 +1,4 @@
 #pragma once
-// The single object through which a host reaches the library. Create one per
-// renderer runtime with ISceneGraph::create and keep it while the scene lives;
-// it owns every component and destroys them in reverse order of creation.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbTypes.h>
@@ -19,6 +16,9 @@ class IColorDB;
 class IColorController;
 class ILightLayerController;
 
+/// The single object through which a host reaches the library. Create one per
+/// renderer runtime with ISceneGraph::create and keep it while the scene lives;
+/// it owns every component and destroys them in reverse order of creation.
 class ZSG_EXPORT ISceneGraph {
 public:
     virtual ~ISceneGraph();

@@ -9,8 +9,8 @@ class ISceneMaterialManager;
 class ZTaskQueue;
 class ZUndoStack;
 
-// The host services handed to ISceneGraph::create. None is owned by the
-// scene graph: the host keeps them alive longer than the scene graph.
+/// The host services handed to ISceneGraph::create. None is owned by the
+/// scene graph: the host keeps them alive longer than the scene graph.
 struct SceneGraphPars {
     orbRT_api* rtApi = nullptr;
     IMaterialDelegate* materialDelegate = nullptr;  // forwarded to the material handler

@@ -1,5 +1,4 @@
 #pragma once
-// A choice among named integer values, as an enumeration parameter holds it.
 
 #include <QList>
 #include <QString>
@@ -8,8 +7,10 @@
 
 namespace zsg {
 
+/// A choice among named integer values, as an enumeration parameter holds it.
 struct Enumerable
 {
+    /// One choice: its value and its display name.
     struct Item
     {
         std::int32_t value = 0;

@@ -1,8 +1,4 @@
 #pragma once
-// A described, typed value for the user interface: names, a value holder,
-// flags, limits, a physical quantity, a help text carrying slider hints, and
-// free metadata. Built through Parameter::Builder. A Parameter is a handle:
-// copies share one body, so they see the same flags and the same value.
 
 #include <zsg/Export.h>
 #include <zsg/platform/ZColorExt.h>
@@ -24,10 +20,14 @@ namespace zsg {
 class ParameterData;
 class Variant;
 
+/// A described, typed value for the user interface: names, a value holder,
+/// flags, limits, a physical quantity, a help text carrying slider hints, and
+/// free metadata. Built through Parameter::Builder. A Parameter is a handle:
+/// copies share one body, so they see the same flags and the same value.
 class ZSG_EXPORT Parameter
 {
 public:
-    // Bits that the library sets or acts on; other bits pass through unchanged.
+    /// Bits that the library sets or acts on; other bits pass through unchanged.
     enum Flag : std::uint32_t {
         Bump = 0x1,
         Enabled = 0x10,
@@ -40,9 +40,9 @@ public:
     };
     Q_DECLARE_FLAGS(Flags, Flag)
 
-    // A plain record with chainable setters. It does not own the value holder
-    // it is given: the Parameter built from it does, so build one parameter
-    // per holder. Help and shader-parameter texts must be static.
+    /// A plain record with chainable setters. It does not own the value holder
+    /// it is given: the Parameter built from it does, so build one parameter
+    /// per holder. Help and shader-parameter texts must be static.
     class ZSG_EXPORT Builder
     {
     public:

@@ -1,11 +1,11 @@
 #pragma once
-// The body that the copies of one Parameter share.
 
 #include <zsg/Export.h>
 #include <zsg/values/Parameter.h>
 
 namespace zsg {
 
+/// The body that the copies of one Parameter share.
 class ZSG_EXPORT ParameterData
 {
 public:

@@ -7,7 +7,7 @@
 
 namespace zsg {
 
-// Signed on purpose: any other number, negative ones included, is not a type.
+/// Signed on purpose: any other number, negative ones included, is not a type.
 enum class Type : std::int32_t {
     Null = 0,
     Boolean = 1,

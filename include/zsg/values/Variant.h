@@ -36,7 +36,7 @@ class orbShader;
 
 namespace zsg {
 
-// Plain Variant objects are Null holders: they hold nothing and change nothing.
+/// Plain Variant objects are Null holders: they hold nothing and change nothing.
 class ZSG_EXPORT Variant
 {
 public:
@@ -59,6 +59,7 @@ public:
     Variant* cloneValue() const;
 };
 
+/// A holder that owns its value of type T.
 template <typename T>
 class ValueVariant : public Variant
 {
@@ -77,6 +78,8 @@ private:
     T m_value;
 };
 
+/// A holder that reads and writes a T it does not own; the pointee must outlive
+/// the holder (and the Parameter holding it).
 template <typename T>
 class PointerVariant : public Variant
 {

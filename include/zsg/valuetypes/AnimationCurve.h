@@ -1,7 +1,4 @@
 #pragma once
-// A curve as the renderer evaluates it: keys in the order given, neither sorted
-// nor checked. The key storage comes from the renderer's allocator, so the
-// renderer can take the list over unchanged.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbValueTypes.h>
@@ -11,6 +8,9 @@
 
 namespace zsg {
 
+/// A curve as the renderer evaluates it: keys in the order given, neither sorted
+/// nor checked. The key storage comes from the renderer's allocator, so the
+/// renderer can take the list over unchanged.
 class ZSG_EXPORT AnimationCurve
 {
 public:

@@ -1,5 +1,4 @@
 #pragma once
-// The three colours of a coating, in the renderer's layout.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbTypes.h>
@@ -8,6 +7,7 @@
 
 namespace zsg {
 
+/// The three colours of a coating, in the renderer's layout.
 class ZSG_EXPORT CoatingColor
 {
 public:

@@ -1,6 +1,4 @@
 #pragma once
-// The stops of a colour gradient, kept sorted by position by the editing
-// operations that say so. Copies share the stop list until one of them changes.
 
 #include <zsg/Export.h>
 #include <zsg/valuetypes/ColorGradientStop.h>
@@ -9,6 +7,8 @@
 
 namespace zsg {
 
+/// The stops of a colour gradient, kept sorted by position by the editing
+/// operations that say so. Copies share the stop list until one of them changes.
 class ZSG_EXPORT ColorGradient
 {
 public:

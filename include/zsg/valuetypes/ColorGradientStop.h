@@ -1,11 +1,11 @@
 #pragma once
-// One stop of a colour gradient: a colour at a position, with two further
-// values that the host and the renderer give meaning to.
 
 #include <zsg/platform/OrbTypes.h>
 
 namespace zsg {
 
+/// One stop of a colour gradient: a colour at a position, with two further
+/// values that the host and the renderer give meaning to.
 struct ColorGradientStop
 {
     ColorGradientStop() = default;

@@ -1,5 +1,4 @@
 #pragma once
-// A file path held with the platform's native separators.
 
 #include <zsg/Export.h>
 
@@ -7,6 +6,7 @@
 
 namespace zsg {
 
+/// A file path held with the platform's native separators.
 class ZSG_EXPORT FilePath
 {
 public:

@@ -1,5 +1,4 @@
 #pragma once
-// A list of floats, implicitly shared: copies are cheap until one changes.
 
 #include <zsg/Export.h>
 
@@ -7,6 +6,7 @@
 
 namespace zsg {
 
+/// A list of floats, implicitly shared: copies are cheap until one changes.
 class ZSG_EXPORT FloatArray
 {
 public:

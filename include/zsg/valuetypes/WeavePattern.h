@@ -1,8 +1,4 @@
 #pragma once
-// A periodic weave grid with the description of its two yarns. Implicitly
-// shared: copies share one body and the cells are copied only when a shared
-// pattern is about to change. The reference count is atomic, so copies may live
-// on different threads; one object must not be used by two threads at once.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbValueTypes.h>
@@ -14,6 +10,10 @@
 
 namespace zsg {
 
+/// A periodic weave grid with the description of its two yarns. Implicitly
+/// shared: copies share one body and the cells are copied only when a shared
+/// pattern is about to change. The reference count is atomic, so copies may live
+/// on different threads; one object must not be used by two threads at once.
 class ZSG_EXPORT WeavePattern
 {
 public:
