@@ -115,11 +115,8 @@ bool MemoryRuntime::setMaterialMetaData(orb::MaterialId id, const orb::MetaData&
     return true;
 }
 
-// Light layers and brush graphs are not kept by this runtime yet: every
-// request reports "none" and every write fails.
-void MemoryRuntime::setLightLayerMembership(orb::LightLayerId, orb::Span<const orb::ObjectId>, bool) {}
-void MemoryRuntime::assignItemsToLightLayer(orb::LightLayerId, orb::Span<const orb::ObjectId>) {}
-void MemoryRuntime::setLightLayerFlags(orb::LightLayerId, std::uint32_t) {}
+// Brush graphs are not kept by this runtime yet: every request reports
+// "none" and every write fails.
 void* MemoryRuntime::brushNodeRecord(orb::painter::orbBrush_node*) { return nullptr; }
 void MemoryRuntime::brushNodeChanged(orb::painter::orbBrush_node*) {}
 
@@ -243,6 +240,121 @@ bool MemoryRuntime::removeMaterial(orb::MaterialId id)
 {
     auto lock = d->locked();
     return d->scene.removeMaterial(id);
+}
+
+// Light layers: the runtime's operations act on the live database and the
+// objects' masks; items are only assigned to layers that exist and are not
+// deleted.
+void MemoryRuntime::setLightLayerMembership(orb::LightLayerId layer, orb::Span<const orb::ObjectId> lights,
+                                            bool remove)
+{
+    auto lock = d->locked();
+    orbLight_layer_db& db = d->scene.lightLayers();
+    remove ? db.remove_lights(layer, lights) : db.add_lights(layer, lights);
+}
+
+void MemoryRuntime::assignItemsToLightLayer(orb::LightLayerId layer, orb::Span<const orb::ObjectId> items)
+{
+    auto lock = d->locked();
+    const orbLight_layer_db& db = d->scene.lightLayers();
+    const std::uint32_t mask = db.layer_bitmask(layer);
+    if (mask != orb::InvalidId && !(db.get_flags(layer) & orb::LayerDeleted))
+        d->scene.hierarchy().assignMask(items, mask);
+}
+
+void MemoryRuntime::setLightLayerFlags(orb::LightLayerId layer, std::uint32_t flags)
+{
+    auto lock = d->locked();
+    d->scene.lightLayers().set_flags(layer, flags);
+}
+
+orb::GroupItemId MemoryRuntime::hierarchyRoot() const
+{
+    return d->scene.hierarchy().rootId();
+}
+
+orb::GroupItemId MemoryRuntime::addGroup(orb::GroupItemId parent, std::uint32_t flags)
+{
+    auto lock = d->locked();
+    return d->scene.hierarchy().addGroup(parent, flags);
+}
+
+orb::GroupItemId MemoryRuntime::addObject(orb::GroupItemId parent)
+{
+    auto lock = d->locked();
+    return d->scene.hierarchy().addObject(parent, false);
+}
+
+orb::ObjectId MemoryRuntime::addLight(orb::GroupItemId parent)
+{
+    auto lock = d->locked();
+    const orb::ObjectId id = d->scene.hierarchy().addObject(parent, true);
+    if (id != orb::InvalidId)
+        d->scene.lightLayers().add_lights(orbLight_layer_db::DefaultLayer, {&id, 1});
+    return id;
+}
+
+bool MemoryRuntime::addChild(orb::GroupItemId parent, orb::GroupItemId item)
+{
+    auto lock = d->locked();
+    return d->scene.hierarchy().addChild(parent, item);
+}
+
+bool MemoryRuntime::setExcluded(orb::GroupItemId object, bool excluded)
+{
+    auto lock = d->locked();
+    MemoryObject* found = d->scene.hierarchy().object(object);
+    if (found)
+        found->light_flags = excluded ? found->light_flags | orbObject::ExcludedBit
+                                      : found->light_flags & ~orbObject::ExcludedBit;
+    return found;
+}
+
+bool MemoryRuntime::setShaderAnswer(orb::GroupItemId object, std::optional<std::uint32_t> answer)
+{
+    auto lock = d->locked();
+    return d->scene.hierarchy().setShader(object, answer);
+}
+
+bool MemoryRuntime::setObjectMask(orb::GroupItemId object, std::uint32_t mask)
+{
+    auto lock = d->locked();
+    MemoryObject* found = d->scene.hierarchy().object(object);
+    if (found)
+        found->mask = mask;
+    return found;
+}
+
+bool MemoryRuntime::setMaskReadable(orb::GroupItemId object, bool readable)
+{
+    auto lock = d->locked();
+    MemoryObject* found = d->scene.hierarchy().object(object);
+    if (found)
+        found->maskReadable = readable;
+    return found;
+}
+
+std::optional<std::uint32_t> MemoryRuntime::objectMask(orb::GroupItemId object) const
+{
+    auto lock = d->locked();
+    const MemoryObject* found = d->scene.hierarchy().object(object);
+    std::uint32_t mask = 0;
+    if (!found || !found->read_data(orbObject::LightLayerMaskDatum, &mask, sizeof mask))
+        return std::nullopt;
+    return mask;
+}
+
+orb::LightLayerId MemoryRuntime::objectLayer(orb::GroupItemId object) const
+{
+    const std::optional<std::uint32_t> mask = objectMask(object);
+    auto lock = d->locked();
+    return mask ? d->scene.lightLayers().layer_id_from_mask(*mask) : orb::InvalidId;
+}
+
+void MemoryRuntime::setEnvironmentLightMask(std::uint32_t mask)
+{
+    auto lock = d->locked();
+    d->scene.lightLayers().environment_light_mask = mask;
 }
 
 } // namespace orb

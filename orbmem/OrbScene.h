@@ -7,6 +7,7 @@
 // copy, committing copies a record's content back. Members other than mutex()
 // and storeString() expect the caller to hold mutex().
 
+#include "OrbHierarchy.h"
 #include "OrbRecord.h"
 
 #include <orbmem/MemoryRuntime.h>
@@ -161,4 +162,13 @@ private:
     std::uint32_t m_nextId = 1;  // 0 stays unused: a zeroed id is never valid
     std::uint32_t m_colorRevision = 0;
     std::uint32_t m_colorwayRevision = 0;
+
+    // Light layers and the scene hierarchy.
+public:
+    orbLight_layer_db& lightLayers() { return m_lightLayers; }
+    orbmem::Hierarchy& hierarchy() { return m_hierarchy; }
+
+private:
+    orbLight_layer_db m_lightLayers;
+    orbmem::Hierarchy m_hierarchy{m_lightLayers};
 };

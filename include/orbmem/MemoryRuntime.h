@@ -112,6 +112,31 @@ public:
     std::optional<MaterialContent> materialContent(orb::MaterialId id) const;
     bool removeMaterial(orb::MaterialId id);
 
+    // The scene hierarchy and its light layers. Items go at the end of a
+    // group's child list (the root group's id is hierarchyRoot()); results are
+    // InvalidId or false for a parent that is no group or an unknown object.
+    // New objects have the mask 0: they are in the default layer. A light is an
+    // object whose id is its group item id, excluded from item assignment; it
+    // joins the default layer, and its mask is that of the live layers listing it.
+    orb::GroupItemId hierarchyRoot() const;
+    orb::GroupItemId addGroup(orb::GroupItemId parent, std::uint32_t flags = 0);
+    orb::GroupItemId addObject(orb::GroupItemId parent);
+    orb::ObjectId addLight(orb::GroupItemId parent);
+    // Lists an item in one more group (shared children); refused when the group
+    // would end up below itself.
+    bool addChild(orb::GroupItemId parent, orb::GroupItemId item);
+    bool setExcluded(orb::GroupItemId object, bool excluded);
+    // The object's shader answers request 4100 with `answer`; nullopt: no shader.
+    bool setShaderAnswer(orb::GroupItemId object, std::optional<std::uint32_t> answer);
+    bool setObjectMask(orb::GroupItemId object, std::uint32_t mask);
+    // An object whose mask cannot be read refuses datum 0.
+    bool setMaskReadable(orb::GroupItemId object, bool readable);
+    // The mask as the object reports it; nullopt when unknown or unreadable.
+    std::optional<std::uint32_t> objectMask(orb::GroupItemId object) const;
+    // The live database's layer for that mask; InvalidId when it has none.
+    orb::LightLayerId objectLayer(orb::GroupItemId object) const;
+    void setEnvironmentLightMask(std::uint32_t mask);
+
 private:
     struct Private;
     std::unique_ptr<Private> d;

@@ -7,6 +7,7 @@
 #include <zsg/platform/OrbTypes.h>
 #include <zsg/platform/OrbValueTypes.h>
 #include <zsg/platform/OrbRuntime.h>
+#include <zsg/platform/OrbLightLayer.h>
 #include <zsg/platform/SplitTrailingNumber.h>
 #include <zsg/platform/ZColor.h>
 #include <zsg/platform/ZColorExt.h>
@@ -86,3 +87,12 @@
 #include <zsg/color/ZEditColorWayCommand.h>
 #include <zsg/color/ZLinkColorCommand.h>
 #include <zsg/color/ZToggleMultiColorCommand.h>
+
+#include <zsg/lightlayer/ILightLayerApi.h>
+#include <zsg/lightlayer/ZLightLayerApi.h>
+#include <zsg/lightlayer/ILightLayerController.h>
+#include <zsg/lightlayer/ZLightLayerController.h>
+#include <zsg/lightlayer/ZCreateLightLayerCommand.h>
+#include <zsg/lightlayer/ZDeleteLightLayerCommand.h>
+#include <zsg/lightlayer/ZChangeLightsInLightLayerCommand.h>
+#include <zsg/lightlayer/ZSetItemLightLayerCommand.h>

@@ -20,6 +20,11 @@ ZSceneGraph::ZSceneGraph(const SceneGraphPars& pars) : m_rtApi(pars.rtApi)
     m_colorDB = std::make_unique<ColorDB>(m_eventQueue.get(), m_rtApi);
     m_colorController =
         std::make_unique<ColorController>(m_colorDB.get(), pars.sceneMaterialManager, pars.undoStack);
+    // The API is stored only once its controller exists; until then the local
+    // owner destroys it if the controller fails to build.
+    auto lightLayerApi = std::make_unique<ZLightLayerApi>(m_eventQueue.get(), m_rtApi);
+    m_lightLayerController = std::make_unique<ZLightLayerController>(lightLayerApi.get(), pars.undoStack);
+    m_lightLayerApi = std::move(lightLayerApi);
 }
 
 ZSceneGraph::~ZSceneGraph() = default;

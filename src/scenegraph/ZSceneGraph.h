@@ -3,6 +3,8 @@
 #include <zsg/cmf/ZCMFManager.h>
 #include <zsg/color/ColorController.h>
 #include <zsg/color/ColorDB.h>
+#include <zsg/lightlayer/ZLightLayerApi.h>
+#include <zsg/lightlayer/ZLightLayerController.h>
 #include <zsg/material/ZMaterialApi.h>
 #include <zsg/material/ZMaterialHandler.h>
 #include <zsg/scenegraph/ISceneGraph.h>
@@ -28,7 +30,7 @@ public:
     IPainterManager* painterManager() const override { return nullptr; }
     IColorDB* colorDB() const override { return m_colorDB.get(); }
     IColorController* colorController() const override { return m_colorController.get(); }
-    ILightLayerController* lightLayerController() const override { return nullptr; }
+    ILightLayerController* lightLayerController() const override { return m_lightLayerController.get(); }
 
 private:
     std::unique_ptr<ZMaterialApi> m_materialApi;
@@ -38,6 +40,8 @@ private:
     // Concrete, because the colour controller is built on a ColorDB.
     std::unique_ptr<ColorDB> m_colorDB;
     std::unique_ptr<IColorController> m_colorController;
+    std::unique_ptr<ILightLayerApi> m_lightLayerApi;
+    std::unique_ptr<ILightLayerController> m_lightLayerController;
     orbRT_api* m_rtApi = nullptr;
 };
 

@@ -1,0 +1,35 @@
+#include <zsg/lightlayer/ZCreateLightLayerCommand.h>
+
+#include "lightlayer/LightLayerText.h"
+
+#include <zsg/lightlayer/ILightLayerApi.h>
+
+namespace zsg {
+
+ZCreateLightLayerCommand::ZCreateLightLayerCommand(ILightLayerApi* api, std::string name)
+    : ZUndoCommand(Id, lightLayerText("Create light layer")), m_api(api), m_name(std::move(name))
+{
+}
+
+ZCreateLightLayerCommand::~ZCreateLightLayerCommand() = default;
+
+bool ZCreateLightLayerCommand::undo()
+{
+    m_api->deleteLayer(m_layer);
+    return true;
+}
+
+bool ZCreateLightLayerCommand::redo()
+{
+    if (m_layer == orb::InvalidId) {
+        m_layer = m_api->createLayer(m_name);
+        if (m_layer != orb::InvalidId)
+            setText(lightLayerText("Create Light Layer (%1)", m_api->layerName(m_layer)));
+        return true;
+    }
+    // The layer undo deleted is still there, marked; unmarking restores it.
+    m_api->setFlags(m_layer, m_api->flags(m_layer).setFlag(orb::LayerDeleted, false));
+    return true;
+}
+
+} // namespace zsg

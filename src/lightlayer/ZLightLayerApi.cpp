@@ -1,0 +1,325 @@
+#include <zsg/lightlayer/ZLightLayerApi.h>
+
+#include "lightlayer/HierarchyWalk.h"
+
+#include <zsg/scenegraph/Event.h>
+#include <zsg/scenegraph/IEventQueue.h>
+
+#include <algorithm>
+#include <iostream>
+#include <memory_resource>
+#include <unordered_set>
+
+namespace zsg {
+
+namespace {
+
+constexpr std::size_t ReservedIds = 1024;
+constexpr std::uint32_t HiddenFromLayerItems = 0x800;
+constexpr std::uint32_t HiddenFromLayerIdMap = 0x4084800;
+
+// Visited ids: a hash set that rehashes only once it holds as many ids as it
+// has buckets. Its nodes come from an arena released with the walk, which
+// halves the cost of a visit against one allocation per id.
+class VisitedIds {
+public:
+    VisitedIds() : m_set(&m_arena) { m_set.max_load_factor(1.0f); }
+    bool insert(orb::GroupItemId id) { return m_set.insert(id).second; }
+
+private:
+    std::pmr::monotonic_buffer_resource m_arena;
+    std::pmr::unordered_set<orb::GroupItemId> m_set;
+};
+
+bool excluded(const orbObject& object)
+{
+    return object.light_flags & orbObject::ExcludedBit;
+}
+
+bool readMask(const orbObject& object, std::uint32_t& mask)
+{
+    return object.read_data(orbObject::LightLayerMaskDatum, &mask, sizeof mask);
+}
+
+// Whether the object's shader asks to keep it out of light layer walks.
+bool shaderOptsOut(const orbObject& object)
+{
+    return object.shader && orb_call_info_shader(object.shader, orb::ShaderInfoLightLayer) != nullptr;
+}
+
+const orbObject* objectOf(const orbGroup_item* item)
+{
+    return item && item->kind == orbGroup_item::Object ? item->object : nullptr;
+}
+
+const orbGroup* groupOf(const orbGroup_item* item)
+{
+    return item && item->kind == orbGroup_item::Group ? item->group : nullptr;
+}
+
+void sortUnique(std::vector<std::uint32_t>& ids)
+{
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+}
+
+} // namespace
+
+ZLightLayerApi::ZLightLayerApi(IEventQueue* eventQueue, orbRT_api* rtApi)
+    : m_eventQueue(eventQueue),
+      m_rtApi(rtApi),
+      m_live(orb_light_layer_db_get(scene())),
+      m_environmentLightMask(m_live ? m_live->environment_light_mask : 0),
+      m_mirror(std::make_unique<orbLight_layer_db>())
+{
+}
+
+ZLightLayerApi::~ZLightLayerApi() = default;
+
+orbScene* ZLightLayerApi::scene() const
+{
+    return m_rtApi ? m_rtApi->scene() : nullptr;
+}
+
+void ZLightLayerApi::postUpdated(orb::LightLayerId layer)
+{
+    if (m_eventQueue)
+        m_eventQueue->postEvent(new LightLayerUpdatedEvent(layer));
+}
+
+void ZLightLayerApi::sync()
+{
+    if (m_live) {
+        m_mirror->sync(*m_live);
+        m_environmentLightMask = m_live->environment_light_mask;
+    }
+    if (m_eventQueue)
+        m_eventQueue->postEvent(new LightLayerSyncedEvent());
+}
+
+// The renderer picks the id; the mirror takes the same one. When the renderer
+// has none left the mirror is not asked, as it would pick an id of its own.
+orb::LightLayerId ZLightLayerApi::cloneLayer(orb::LightLayerId source)
+{
+    const orb::LightLayerId id = m_live ? m_live->create_layer("dummy", orb::InvalidId) : orb::InvalidId;
+    if (id == orb::InvalidId)
+        return id;
+    m_mirror->create_layer("dummy", id);
+    m_mirror->clone_layer(id, source);
+    m_live->clone_layer(id, source);
+    postUpdated(id);
+    return id;
+}
+
+std::uint32_t ZLightLayerApi::layerCount()
+{
+    return m_mirror->layer_count();
+}
+
+orb::Array<orb::LightLayerId> ZLightLayerApi::layers()
+{
+    return m_mirror->get_layers();
+}
+
+orb::Array<orb::ObjectId> ZLightLayerApi::lights(orb::LightLayerId layer)
+{
+    return m_mirror->get_lights(layer);
+}
+
+std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb::GroupItemId> items)
+{
+    std::vector<orb::LightLayerId> result;
+    result.reserve(ReservedIds);
+    VisitedIds visited;
+    orbScene* const scene = this->scene();
+    // Exclusion bits and group flags are not consulted here.
+    auto visit = [&](orb::GroupItemId id) -> const orbGroup* {
+        if (!visited.insert(id))
+            return nullptr;
+        const orbGroup_item* item = orb_group_item_from_id(scene, id);
+        if (const orbObject* object = objectOf(item)) {
+            std::uint32_t mask = 0;
+            if (m_live && readMask(*object, mask) && !shaderOptsOut(*object))
+                result.push_back(m_live->layer_id_from_mask(mask));
+            return nullptr;
+        }
+        return groupOf(item);
+    };
+    HierarchyWalk walk;
+    for (orb::GroupItemId id : items)
+        walk.children(visit(id), [&](const orbGroup_item* child) { return visit(HierarchyWalk::idOf(child)); });
+    sortUnique(result);
+    return result;
+}
+
+bool ZLightLayerApi::contains(orb::LightLayerId layer, orb::ObjectId light)
+{
+    return m_mirror->contains(layer, light);
+}
+
+std::vector<orb::GroupItemId> ZLightLayerApi::getLayerItems(orb::LightLayerId layer)
+{
+    std::vector<orb::GroupItemId> result;
+    result.reserve(ReservedIds);
+    const std::uint32_t layerMask = m_mirror->layer_bitmask(layer);
+    auto visit = [&](const orbGroup_item* item) -> const orbGroup* {
+        if (const orbGroup* group = groupOf(item))
+            return group->flags & HiddenFromLayerItems ? nullptr : group;
+        const orbObject* object = objectOf(item);
+        std::uint32_t mask = 0;
+        if (object && !excluded(*object) && readMask(*object, mask) && mask == layerMask && !shaderOptsOut(*object))
+            result.push_back(object->group_item_id);
+        return nullptr;
+    };
+    const orbScene_hierarchy* hierarchy = orb_scene_hierarchy_get(scene());
+    if (hierarchy)
+        HierarchyWalk().children(visit(hierarchy->root), visit);
+    return result;
+}
+
+orb::LightLayerId ZLightLayerApi::createLayer(const std::string& name)
+{
+    if (name.empty() || !m_live)
+        return orb::InvalidId;
+    const std::string unique = m_live->find_unique_name(name.c_str());
+    const orb::LightLayerId id = m_live->create_layer(unique.c_str(), orb::InvalidId);
+    if (id == orb::InvalidId)
+        return id;
+    m_mirror->create_layer(unique.c_str(), id);
+    postUpdated(id);
+    return id;
+}
+
+void ZLightLayerApi::deleteLayer(orb::LightLayerId layer)
+{
+    m_mirror->delete_layer(layer);
+    if (m_live)
+        m_live->delete_n_remap_layer(scene(), layer);
+    postUpdated(layer);
+}
+
+void ZLightLayerApi::setLayerName(orb::LightLayerId layer, const std::string& name)
+{
+    if (name.empty() || layerName(layer) == name || !m_live)
+        return;
+    const std::string unique = m_live->find_unique_name(name.c_str());
+    m_mirror->set_layer_name(layer, unique.c_str());
+    m_live->set_layer_name(layer, unique.c_str());
+    postUpdated(layer);
+}
+
+std::string ZLightLayerApi::layerName(orb::LightLayerId layer)
+{
+    const char* name = m_mirror->get_layer_name(layer);
+    return name ? std::string(name) : std::string();
+}
+
+void ZLightLayerApi::createLayerFromLights(orb::Span<const orb::ObjectId> lights)
+{
+    std::vector<orb::ObjectId> kept;
+    for (orb::ObjectId light : lights)
+        if (m_live && m_live->contains(orbLight_layer_db::DefaultLayer, light))
+            kept.push_back(light);
+    if (kept.empty())
+        return;
+    const orb::Span<const orb::ObjectId> span(kept.data(), kept.size());
+    addLights(orbLight_layer_db::DefaultLayer, span);
+    const orb::LightLayerId layer = createLayer("New Layer");
+    addLights(layer, span);
+}
+
+void ZLightLayerApi::setItemsLayer(orb::LightLayerId layer, orb::Span<const orb::GroupItemId> items)
+{
+    std::vector<orb::ObjectId> objects;
+    orbScene* const scene = this->scene();
+    // Every object counts here, excluded or not, and no visited set is kept.
+    auto visit = [&](const orbGroup_item* item) -> const orbGroup* {
+        if (const orbObject* object = objectOf(item))
+            objects.push_back(object->group_item_id);
+        return groupOf(item);
+    };
+    HierarchyWalk walk;
+    for (orb::GroupItemId id : items)
+        walk.children(visit(orb_group_item_from_id(scene, id)), visit);
+    sortUnique(objects);
+    if (m_rtApi)
+        m_rtApi->assignItemsToLightLayer(layer, {objects.data(), objects.size()});
+    postUpdated(layer);
+}
+
+void ZLightLayerApi::addLights(orb::LightLayerId layer, orb::Span<const orb::ObjectId> lights)
+{
+    m_mirror->add_lights(layer, lights);
+    if (m_rtApi)
+        m_rtApi->setLightLayerMembership(layer, lights, false);
+    postUpdated(layer);
+}
+
+void ZLightLayerApi::removeLights(orb::LightLayerId layer, orb::Span<const orb::ObjectId> lights)
+{
+    m_mirror->remove_lights(layer, lights);
+    if (m_rtApi)
+        m_rtApi->setLightLayerMembership(layer, lights, true);
+    postUpdated(layer);
+}
+
+void ZLightLayerApi::setFlags(orb::LightLayerId layer, LightLayerFlags flags)
+{
+    m_mirror->set_flags(layer, flags.bits);
+    if (m_rtApi)
+        m_rtApi->setLightLayerFlags(layer, flags.bits);
+    postUpdated(layer);
+}
+
+LightLayerFlags ZLightLayerApi::flags(orb::LightLayerId layer)
+{
+    return m_mirror->get_flags(layer);
+}
+
+void ZLightLayerApi::dump()
+{
+    const orb::Array<orb::LightLayerId> ids = m_mirror->get_layers();
+    const orb::Span<const orb::LightLayerId> layers(ids.data, ids.count);
+    std::ostream& out = std::cout;
+    for (orb::LightLayerId id : layers)
+        out << "Layer ID: " << id << ", Name: " << layerName(id) << '\n';
+    out << "Environment Light Mask: " << m_environmentLightMask << '\n' << "Light Layers:\n";
+    for (orb::LightLayerId id : layers) {
+        out << "  Layer ID: " << id << ", Name: " << layerName(id) << '\n';
+        out << "    Flags: " << flags(id).bits << '\n';
+        out << "    Lights: ";
+        const orb::Array<orb::ObjectId> lights = m_mirror->get_lights(id);
+        for (orb::ObjectId light : orb::Span<const orb::ObjectId>(lights.data, lights.count))
+            out << light << ' ';
+        out << '\n';
+        orb::Unique_array_helper::free(lights.data);
+    }
+    orb::Unique_array_helper::free(ids.data);
+}
+
+ZLightLayerApi::LayerIdMap ZLightLayerApi::getLayerIdMap(orb::Span<const orb::GroupItemId> items) const
+{
+    LayerIdMap result;
+    VisitedIds visitedGroups;
+    auto visit = [&](const orbGroup_item* item) -> const orbGroup* {
+        if (const orbGroup* group = groupOf(item)) {
+            const bool enter = !(group->flags & HiddenFromLayerIdMap) && visitedGroups.insert(group->group_item_id);
+            return enter ? group : nullptr;
+        }
+        const orbObject* object = objectOf(item);
+        if (!object || excluded(*object))
+            return nullptr;
+        std::uint32_t mask = 0;
+        if (!readMask(*object, mask))
+            mask = 0;
+        result[m_mirror->layer_id_from_mask(mask)].push_back(object->group_item_id);
+        return nullptr;
+    };
+    orbScene* const scene = this->scene();
+    HierarchyWalk walk;
+    for (orb::GroupItemId id : items)
+        walk.children(visit(orb_group_item_from_id(scene, id)), visit);
+    return result;
+}
+
+} // namespace zsg

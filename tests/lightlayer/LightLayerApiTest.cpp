@@ -1,0 +1,173 @@
+// The light layer API: the three walks' rules on one hierarchy, naming, the
+// mirror, the dump and the events of every change.
+
+#include "LightLayerTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+
+using namespace zsg;
+using namespace zsg::test;
+
+namespace {
+
+using LayerIdMap = ZLightLayerApi::LayerIdMap;
+
+// root: A [o1, o2 (excluded), B (0x800) [o3]], C (0x4000) [o4, A], o5 (shader
+// answers 1), o6 (shader answers 0), light, o7 (mask unreadable). Every
+// object is in layer X.
+class LightLayerApiTest : public ::testing::Test, public LightLayerScene {
+protected:
+    void SetUp() override
+    {
+        a = runtime.addGroup(root);
+        o1 = runtime.addObject(a);
+        o2 = runtime.addObject(a);
+        b = runtime.addGroup(a, 0x800);
+        o3 = runtime.addObject(b);
+        c = runtime.addGroup(root, 0x4000);
+        o4 = runtime.addObject(c);
+        runtime.addChild(c, a);
+        o5 = runtime.addObject(root);
+        o6 = runtime.addObject(root);
+        light = runtime.addLight(root);
+        o7 = runtime.addObject(root);
+        runtime.setExcluded(o2, true);
+        runtime.setShaderAnswer(o5, 1);
+        runtime.setShaderAnswer(o6, 0);
+        x = live.create_layer("X", orb::InvalidId);
+        for (orb::GroupItemId o : {o1, o2, o3, o4, o5, o6, o7})
+            runtime.setObjectMask(o, bit(x));
+        runtime.setMaskReadable(o7, false);
+        api.sync();
+        events.take();
+    }
+
+    orb::GroupItemId a, b, c, o1, o2, o3, o4, o5, o6, o7;
+    orb::ObjectId light;
+    orb::LightLayerId x;
+};
+
+TEST_F(LightLayerApiTest, TheThreeWalksApplyDifferentRules)
+{
+    EXPECT_EQ(api.getLayerItems(x), (Ids{o1, o4, o1, o6}));
+    EXPECT_EQ(api.layersOfItems(span({root, 9999})), (Ids{1, x}));  // the light is in the default layer
+    EXPECT_EQ(api.getLayerIdMap(span({root, 9999})), (LayerIdMap{{1, {o7}}, {x, {o1, o5, o6}}}));
+    EXPECT_EQ(api.getLayerIdMap(span({c, o2})), LayerIdMap{});
+    EXPECT_EQ(api.layersOfItems(span({a, o1, o1})), Ids{x});
+    EXPECT_EQ(api.layersOfItems(span({o5, o7})), Ids{});
+    EXPECT_EQ(api.getLayerItems(1), Ids{});  // no object carries the default mask
+    EXPECT_EQ(events.take(), QStringList{});
+}
+
+TEST_F(LightLayerApiTest, SetItemsLayerSendsEveryObjectOnceAscending)
+{
+    const orb::LightLayerId y = api.createLayer("Y");
+    events.take();
+    api.setItemsLayer(y, span({c, root, 9999, o4}));
+    api.setItemsLayer(y, span({9999}));
+    using Call = std::pair<orb::LightLayerId, Ids>;
+    EXPECT_EQ(runtime.assigned, (std::vector<Call>{{y, {o1, o2, o3, o4, o5, o6, light, o7}}, {y, {}}}));
+    EXPECT_EQ(events.take(), (QStringList{layerUpdated(y), layerUpdated(y)}));
+    for (orb::GroupItemId o : {o1, o2, o3, o4, o5, o6})
+        EXPECT_EQ(layerOf(o), y);
+    EXPECT_EQ(runtime.objectMask(light), 0u) << "lights keep their membership";
+}
+
+TEST_F(LightLayerApiTest, CreateAndRenameGiveUniqueNamesInBothDatabases)
+{
+    EXPECT_EQ(api.createLayer(""), orb::InvalidId);
+    const orb::LightLayerId first = api.createLayer("X");
+    const orb::LightLayerId second = api.createLayer("X");
+    EXPECT_EQ(api.layerName(first), "X 1");
+    EXPECT_EQ(api.layerName(second), "X 2");
+    EXPECT_STREQ(live.get_layer_name(second), "X 2");
+    EXPECT_EQ(take(api.layers()), take(live.get_layers()));
+
+    api.setLayerName(first, "X 1");  // unchanged
+    api.setLayerName(first, "");
+    api.setLayerName(first, "X");
+    EXPECT_EQ(api.layerName(first), "X 3");
+    EXPECT_STREQ(live.get_layer_name(first), "X 3");
+    EXPECT_EQ(events.take(), (QStringList{layerUpdated(first), layerUpdated(second), layerUpdated(first)}));
+}
+
+TEST_F(LightLayerApiTest, NoLayerLeftCreatesNothingAnywhere)
+{
+    while (live.create_layer("filler", orb::InvalidId) != orb::InvalidId) {
+    }
+    const std::uint32_t before = api.layerCount();  // the mirror still has room
+    EXPECT_EQ(api.createLayer("One too many"), orb::InvalidId);
+    EXPECT_EQ(api.cloneLayer(x), orb::InvalidId);
+    EXPECT_EQ(api.layerCount(), before);
+    EXPECT_EQ(events.take(), QStringList{});
+}
+
+TEST_F(LightLayerApiTest, LightsFlagsAndCloneReachBothDatabases)
+{
+    const Ids lights{light, 77};
+    api.addLights(x, span(lights));
+    api.setFlags(x, orb::LayerReversed);
+    const orb::LightLayerId clone = api.cloneLayer(x);
+    api.removeLights(x, span({77}));
+    EXPECT_EQ(take(live.get_lights(x)), Ids{light});
+    EXPECT_EQ(take(api.lights(x)), Ids{light});
+    EXPECT_EQ(take(live.get_lights(clone)), lights);
+    EXPECT_EQ(take(api.lights(clone)), lights);
+    EXPECT_EQ(api.layerName(clone), "dummy");
+    EXPECT_EQ(api.flags(clone), LightLayerFlags(orb::LayerReversed));
+    EXPECT_EQ(live.get_flags(x), orb::LayerReversed);
+    EXPECT_TRUE(api.contains(x, light));
+    EXPECT_EQ(runtime.objectMask(light), bit(x) | bit(clone));
+    EXPECT_EQ(events.take(), (QStringList{layerUpdated(x), layerUpdated(x), layerUpdated(clone), layerUpdated(x)}));
+}
+
+TEST_F(LightLayerApiTest, CreateFromLightsTakesOnlyDefaultLayerLights)
+{
+    api.createLayerFromLights(span({77, 78}));
+    EXPECT_EQ(events.take(), QStringList{});
+    api.createLayerFromLights(span({77, light}));
+    const orb::LightLayerId made = x + 1;
+    EXPECT_EQ(api.layerName(made), "New Layer");
+    EXPECT_EQ(take(api.lights(made)), Ids{light});
+    EXPECT_EQ(events.take(), (QStringList{layerUpdated(1), layerUpdated(made), layerUpdated(made)}));
+}
+
+TEST_F(LightLayerApiTest, DumpPrintsTheMirror)
+{
+    runtime.setEnvironmentLightMask(6);
+    const Ids lights{light, 9};
+    live.add_lights(x, span(lights));
+    std::ostringstream out;
+    auto* saved = std::cout.rdbuf(out.rdbuf());
+    api.dump();  // the mirror has not seen the change
+    api.sync();
+    api.dump();
+    std::cout.rdbuf(saved);
+    const std::string before = "Layer ID: 1, Name: Default\nLayer ID: 2, Name: X\nEnvironment Light Mask: 0\n"
+                               "Light Layers:\n  Layer ID: 1, Name: Default\n    Flags: 0\n    Lights: " +
+                               std::to_string(light) + " \n  Layer ID: 2, Name: X\n    Flags: 0\n    Lights: \n";
+    std::string after = before;
+    after.replace(after.find("Mask: 0"), 7, "Mask: 6");
+    after.replace(after.rfind("Lights: "), 8, "Lights: " + std::to_string(light) + " 9 ");
+    EXPECT_EQ(out.str(), before + after);
+    EXPECT_EQ(events.take(), QStringList{"LightLayerSynced"});
+}
+
+TEST(LightLayerApiWithoutQueue, WorksAndPostsNothing)
+{
+    LeakCheck leaks;
+    orb::MemoryRuntime runtime;
+    ZLightLayerApi api(nullptr, &runtime);
+    api.sync();
+    const orb::LightLayerId id = api.createLayer("Solo");
+    api.deleteLayer(id);
+    EXPECT_EQ(api.layerCount(), 2u);
+    ZLightLayerApi detached(nullptr, nullptr);
+    EXPECT_EQ(detached.createLayer("Nowhere"), orb::InvalidId);
+    EXPECT_EQ(detached.getLayerItems(1), Ids{});
+}
+
+} // namespace

@@ -1,0 +1,61 @@
+// The in-memory renderer's light layer database, as far as the library relies
+// on it. The hierarchy's refusals (cycles, objects as parents, unreadable
+// masks) are pinned by the shell transcript.
+
+#include "LightLayerTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace zsg::test;
+
+namespace {
+
+class LightLayerDbTest : public ::testing::Test, public LightLayerScene {};
+
+TEST_F(LightLayerDbTest, DefaultStateAndIdsWithOneBitEachUntilNoneIsLeft)
+{
+    orbLight_layer_db fresh;
+    EXPECT_EQ(take(fresh.get_layers()), Ids{1});
+    EXPECT_STREQ(fresh.get_layer_name(1), "Default");
+    EXPECT_EQ(fresh.layer_bitmask(1), 0u);
+    EXPECT_FALSE(fresh.delete_layer(1));
+    EXPECT_FALSE(fresh.set_flags(1, orb::LayerDeleted));
+    const std::pair<orb::LightLayerId, orb::LightLayerId> explicitIds[] = {{1, orb::InvalidId}, {34, orb::InvalidId},
+                                                                           {7, 7}, {7, orb::InvalidId}};
+    for (const auto& [wanted, given] : explicitIds)
+        EXPECT_EQ(fresh.create_layer("L", wanted), given) << wanted;
+
+    std::uint32_t all = 0;
+    for (orb::LightLayerId expected = 2; expected <= 33; ++expected) {
+        ASSERT_EQ(live.create_layer(nullptr, orb::InvalidId), expected);
+        all += live.layer_bitmask(expected);
+    }
+    EXPECT_EQ(all, 0xFFFFFFFFu) << "32 distinct bits";
+    EXPECT_EQ(live.create_layer("L", orb::InvalidId), orb::InvalidId);
+    EXPECT_EQ(live.get_layer_name(2), nullptr);
+}
+
+TEST_F(LightLayerDbTest, MasksMapToLiveLayers)
+{
+    const orb::LightLayerId a = live.create_layer("A", orb::InvalidId);  // bit 0
+    live.delete_layer(live.create_layer("B", orb::InvalidId));           // bit 1
+    const std::pair<std::uint32_t, orb::LightLayerId> cases[] = {
+        {0, 1}, {0b1, a}, {0b10, 1} /* deleted */, {1u << 5, 1} /* no layer */, {0b11, a}, {0b110, 1},
+    };
+    for (const auto& [mask, layer] : cases)
+        EXPECT_EQ(live.layer_id_from_mask(mask), layer) << mask;
+    EXPECT_EQ(live.layer_bitmask(12), orb::InvalidId);
+}
+
+TEST_F(LightLayerDbTest, UniqueNamesCountFromOne)
+{
+    for (const char* name : {"Key", "Key 1", "Rim 3"})
+        live.create_layer(name, orb::InvalidId);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Fill", "Fill"}, {"Key", "Key 2"}, {"Key 1", "Key 2"}, {"Rim 3", "Rim 1"}, {"Default", "Default 1"},
+    };
+    for (const auto& [wanted, unique] : cases)
+        EXPECT_EQ(live.find_unique_name(wanted), unique) << wanted;
+}
+
+} // namespace
