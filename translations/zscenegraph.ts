@@ -132,4 +132,27 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ZUndoCommand</name>
+    <message>
+        <source>Update light layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create light layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Light Layer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete light layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Light Layer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

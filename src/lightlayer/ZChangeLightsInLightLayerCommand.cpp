@@ -1,15 +1,15 @@
 #include <zsg/lightlayer/ZChangeLightsInLightLayerCommand.h>
 
-#include "lightlayer/LightLayerText.h"
-
 #include <zsg/lightlayer/ILightLayerApi.h>
+
+#include <QCoreApplication>
 
 namespace zsg {
 
 ZChangeLightsInLightLayerCommand::ZChangeLightsInLightLayerCommand(ILightLayerApi* api,
                                                                    std::vector<orb::ObjectId> lights,
                                                                    orb::LightLayerId layer, std::uint32_t direction)
-    : ZUndoCommand(Id, lightLayerText("Update light layer")),
+    : ZUndoCommand(Id, QCoreApplication::translate("ZUndoCommand", "Update light layer")),
       m_api(api),
       m_lights(std::move(lights)),
       m_layer(layer),

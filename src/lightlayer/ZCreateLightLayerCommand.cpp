@@ -1,13 +1,15 @@
 #include <zsg/lightlayer/ZCreateLightLayerCommand.h>
 
-#include "lightlayer/LightLayerText.h"
-
 #include <zsg/lightlayer/ILightLayerApi.h>
+
+#include <QCoreApplication>
 
 namespace zsg {
 
 ZCreateLightLayerCommand::ZCreateLightLayerCommand(ILightLayerApi* api, std::string name)
-    : ZUndoCommand(Id, lightLayerText("Create light layer")), m_api(api), m_name(std::move(name))
+    : ZUndoCommand(Id, QCoreApplication::translate("ZUndoCommand", "Create light layer")),
+      m_api(api),
+      m_name(std::move(name))
 {
 }
 
@@ -24,7 +26,8 @@ bool ZCreateLightLayerCommand::redo()
     if (m_layer == orb::InvalidId) {
         m_layer = m_api->createLayer(m_name);
         if (m_layer != orb::InvalidId)
-            setText(lightLayerText("Create Light Layer (%1)", m_api->layerName(m_layer)));
+            setText(QCoreApplication::translate("ZUndoCommand", "Create Light Layer (%1)")
+                        .arg(QString::fromStdString(m_api->layerName(m_layer))));
         return true;
     }
     // The layer undo deleted is still there, marked; unmarking restores it.

@@ -1,15 +1,18 @@
 #include <zsg/lightlayer/ZDeleteLightLayerCommand.h>
 
-#include "lightlayer/LightLayerText.h"
-
 #include <zsg/lightlayer/ILightLayerApi.h>
+
+#include <QCoreApplication>
 
 namespace zsg {
 
 ZDeleteLightLayerCommand::ZDeleteLightLayerCommand(ILightLayerApi* api, orb::LightLayerId layer)
-    : ZUndoCommand(Id, lightLayerText("Delete light layer")), m_api(api), m_layer(layer)
+    : ZUndoCommand(Id, QCoreApplication::translate("ZUndoCommand", "Delete light layer")),
+      m_api(api),
+      m_layer(layer)
 {
-    setText(lightLayerText("Delete Light Layer (%1)", m_api->layerName(m_layer)));
+    setText(QCoreApplication::translate("ZUndoCommand", "Delete Light Layer (%1)")
+                .arg(QString::fromStdString(m_api->layerName(m_layer))));
 }
 
 ZDeleteLightLayerCommand::~ZDeleteLightLayerCommand() = default;

@@ -1,14 +1,17 @@
 #include <zsg/lightlayer/ZSetItemLightLayerCommand.h>
 
-#include "lightlayer/LightLayerText.h"
-
 #include <zsg/lightlayer/ZLightLayerApi.h>
+
+#include <QCoreApplication>
 
 namespace zsg {
 
 ZSetItemLightLayerCommand::ZSetItemLightLayerCommand(ILightLayerApi* api, orb::LightLayerId layer,
                                                      std::vector<orb::GroupItemId> items)
-    : ZUndoCommand(Id, lightLayerText("Update light layer")), m_api(api), m_layer(layer), m_items(std::move(items))
+    : ZUndoCommand(Id, QCoreApplication::translate("ZUndoCommand", "Update light layer")),
+      m_api(api),
+      m_layer(layer),
+      m_items(std::move(items))
 {
 }
 

@@ -8,6 +8,7 @@
 #include <zsg/color/ColorDB.h>
 #include <zsg/color/ZEditColorCommand.h>
 #include <zsg/color/ZLinkColorCommand.h>
+#include <zsg/lightlayer/ILightLayerController.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
 #include <zsg/scenegraph/ISceneGraph.h>
@@ -32,7 +33,7 @@ namespace {
 
 // Colours Red, Green and Blue, the multi colour Flag over them, the colorways
 // Summer (choosing Green, active) and Winter (choosing Blue), the material
-// Paint using Flag and Red.
+// Paint using Flag and Red, a light Lamp.
 struct Scene {
     Scene() { runtime.activateColorway(summer); }
     ~Scene() { stack.clear(); }
@@ -51,6 +52,7 @@ struct Scene {
     orb::MemorySceneMaterialManager materials{runtime, &stack};
     std::unique_ptr<ISceneGraph> graph = ISceneGraph::create({&runtime, nullptr, &materials, &tasks, &stack});
     IColorController& colors = *graph->colorController();
+    ILightLayerController& lightLayers = *graph->lightLayerController();
     orb::ColorId red = runtime.createColor("Red", {1, 0, 0, 1});
     orb::ColorId green = runtime.createColor("Green", {0, 1, 0, 1});
     orb::ColorId blue = runtime.createColor("Blue", {0, 0, 1, 1});
@@ -58,6 +60,7 @@ struct Scene {
     orb::MaterialId paint = runtime.createMaterial("Paint", {flag, red});
     orb::ColorwayId summer = runtime.createColorway("Summer", {flag}, {green});
     orb::ColorwayId winter = runtime.createColorway("Winter", {flag}, {blue});
+    orb::ObjectId lamp = runtime.addLight(runtime.hierarchyRoot());
 };
 
 // What a schema load reports: its error text, else its first warning.
@@ -122,6 +125,16 @@ const std::vector<Case>& cases()
         {"QObject", "Link Color (%1) To (%2)", {"Red", "Blue"}, [](Scene& s) { return s.step([&] { s.colors.linkColor(s.red, s.blue); }); }},
         {"QObject", "Multi-Color", {}, [](Scene& s) {
              return QString::fromStdString(s.name(s.colors.toggleMultiColor(s.runtime.createColor("", {})))); }},
+
+        {"ZUndoCommand", "Create light layer", {}, [](Scene& s) { return s.step([&] { s.lightLayers.createLayer(""); }); }},
+        {"ZUndoCommand", "Create Light Layer (%1)", {"Sun"}, [](Scene& s) { return s.step([&] { s.lightLayers.createLayer("Sun"); }); }},
+        {"ZUndoCommand", "Delete light layer", {}, nullptr},  // replaced in the constructor
+        {"ZUndoCommand", "Delete Light Layer (%1)", {"Sun"}, [](Scene& s) {
+             const orb::LightLayerId sun = s.lightLayers.createLayer("Sun");
+             return s.step([&] { s.lightLayers.deleteLayer(sun); }); }},
+        {"ZUndoCommand", "Update light layer", {}, [](Scene& s) { return s.step([&] { s.lightLayers.addLights(1, {&s.lamp, 1}); }); }},
+        {"ZUndoCommand", "Update light layer", {}, [](Scene& s) { return s.step([&] { s.lightLayers.removeLights(1, {&s.lamp, 1}); }); }},
+        {"ZUndoCommand", "Update light layer", {}, [](Scene& s) { return s.step([&] { s.lightLayers.setItemsLayer(1, {&s.lamp, 1}); }); }},
 
         {"QObject", "File does not contain a valid json. Error: %1", {jsonError("x")}, [](Scene&) { return loadReport("x"); }},
         // Text before the first brace is skipped, so whatever parses is an object.
