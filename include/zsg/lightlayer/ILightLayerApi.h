@@ -1,7 +1,4 @@
 #pragma once
-// The library's single entry to the renderer's light layers. Queries answer
-// from a private mirror of the database, which follows the renderer only at
-// sync(); every change is announced with LightLayerUpdatedEvent. No undo.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbLightLayer.h>
@@ -14,6 +11,9 @@ namespace zsg {
 
 using LightLayerFlags = orb::Flags<orb::layerFlags>;
 
+/// The library's single entry to the renderer's light layers. Queries answer
+/// from a private mirror of the database, which follows the renderer only at
+/// sync(); every change is announced with LightLayerUpdatedEvent. No undo.
 class ZSG_EXPORT ILightLayerApi
 {
 public:

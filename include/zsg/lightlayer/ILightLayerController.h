@@ -1,7 +1,4 @@
 #pragma once
-// Every light layer edit a user makes, as a command on the application's undo
-// stack; layer flags are set without undo. Without an undo stack each command
-// runs once and is dropped, so nothing can be undone.
 
 #include <zsg/Export.h>
 #include <zsg/lightlayer/ILightLayerApi.h>
@@ -10,6 +7,9 @@
 
 namespace zsg {
 
+/// Every light layer edit a user makes, as a command on the application's undo
+/// stack; layer flags are set without undo. Without an undo stack each command
+/// runs once and is dropped, so nothing can be undone.
 class ZSG_EXPORT ILightLayerController
 {
 public:

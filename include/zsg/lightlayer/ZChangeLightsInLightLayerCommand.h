@@ -11,9 +11,9 @@ namespace zsg {
 
 class ILightLayerApi;
 
-// Adds lights to a layer or removes them; undo does the opposite. A newer
-// change of the same layer in the same direction merges into it, its lights
-// appended (duplicates kept).
+/// Adds lights to a layer or removes them; undo does the opposite. A newer
+/// change of the same layer in the same direction merges into it, its lights
+/// appended (duplicates kept).
 class ZSG_EXPORT ZChangeLightsInLightLayerCommand : public ZUndoCommand
 {
 public:

@@ -10,9 +10,9 @@ namespace zsg {
 
 class ILightLayerApi;
 
-// Creates a layer at its first redo and keeps its id; undo deletes the layer
-// and later redos restore it by clearing LayerDeleted. The text names the
-// layer by the unique name it was given.
+/// Creates a layer at its first redo and keeps its id; undo deletes the layer
+/// and later redos restore it by clearing LayerDeleted. The text names the
+/// layer by the unique name it was given.
 class ZSG_EXPORT ZCreateLightLayerCommand : public ZUndoCommand
 {
 public:

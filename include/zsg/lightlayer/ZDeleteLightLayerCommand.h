@@ -10,8 +10,8 @@ namespace zsg {
 
 class ILightLayerApi;
 
-// Deletes a layer, recording the objects in it the first time it finds any;
-// undo restores the layer and puts those objects back into it.
+/// Deletes a layer, recording the objects in it the first time it finds any;
+/// undo restores the layer and puts those objects back into it.
 class ZSG_EXPORT ZDeleteLightLayerCommand : public ZUndoCommand
 {
 public:

@@ -11,9 +11,9 @@ namespace zsg {
 
 class IEventQueue;
 
-// The light layer API over a renderer runtime. The live database is the
-// scene's, fetched once at construction; the mirror is owned and starts in the
-// renderer's default state. The event queue may be null (nothing is posted).
+/// The light layer API over a renderer runtime. The live database is the
+/// scene's, fetched once at construction; the mirror is owned and starts in the
+/// renderer's default state. The event queue may be null (nothing is posted).
 class ZSG_EXPORT ZLightLayerApi : public ILightLayerApi
 {
 public:

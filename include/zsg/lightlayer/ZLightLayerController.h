@@ -7,8 +7,8 @@ namespace zsg {
 class ZUndoCommand;
 class ZUndoStack;
 
-// The light layer controller over a light layer API. Neither pointer is
-// owned; the undo stack may be null.
+/// The light layer controller over a light layer API. Neither pointer is
+/// owned; the undo stack may be null.
 class ZSG_EXPORT ZLightLayerController : public ILightLayerController
 {
 public:

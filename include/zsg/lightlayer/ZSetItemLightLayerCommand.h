@@ -11,9 +11,9 @@ namespace zsg {
 
 class ILightLayerApi;
 
-// Moves the objects under the items into a layer. The first redo records
-// which layer each object was in (through ZLightLayerApi::getLayerIdMap; an
-// API of another class records nothing), and undo moves them back.
+/// Moves the objects under the items into a layer. The first redo records
+/// which layer each object was in (through ZLightLayerApi::getLayerIdMap; an
+/// API of another class records nothing), and undo moves them back.
 class ZSG_EXPORT ZSetItemLightLayerCommand : public ZUndoCommand
 {
 public:

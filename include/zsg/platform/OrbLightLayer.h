@@ -12,13 +12,13 @@
 
 namespace orb {
 
-// Bits of a layer's flags word that the library relies on; the renderer owns the others.
+/// Bits of a layer's flags word that the library relies on; the renderer owns the others.
 enum layerFlags : std::uint32_t {
     LayerReversed = 1,  // the controller's add and remove of lights swap their sense
     LayerDeleted = 16,  // deleted, but kept so that it can be restored
 };
 
-// A flags word over the bits of `Enum`; any other bit is kept as it is.
+/// A flags word over the bits of `Enum`; any other bit is kept as it is.
 template <typename Enum>
 struct Flags {
     std::uint32_t bits = 0;
@@ -32,10 +32,10 @@ struct Flags {
 
 } // namespace orb
 
-// A scene's light layers: each with an id, a name, a flags word, a list of
-// member lights and a mask bit. Layer 1 is the default layer; it exists in
-// every database, has the mask 0 and cannot be deleted. Unknown ids are
-// ignored (reads give 0, null or empty arrays).
+/// A scene's light layers: each with an id, a name, a flags word, a list of
+/// member lights and a mask bit. Layer 1 is the default layer; it exists in
+/// every database, has the mask 0 and cannot be deleted. Unknown ids are
+/// ignored (reads give 0, null or empty arrays).
 class ORB_EXPORT orbLight_layer_db {
 public:
     static constexpr orb::LightLayerId DefaultLayer = 1;
@@ -89,14 +89,14 @@ private:
 
 class orbGroup_item;
 
-// One cell of a group's child list. An item may sit in several groups' lists.
+/// One cell of a group's child list. An item may sit in several groups' lists.
 struct orbGroup_child {
     orbGroup_child* next = nullptr;
     orbGroup_item* item = nullptr;
 };
 
-// A scene object: its group item id, a flag byte whose top bit keeps it out of
-// light layer item assignments, its shader (may be null) and its data.
+/// A scene object: its group item id, a flag byte whose top bit keeps it out of
+/// light layer item assignments, its shader (may be null) and its data.
 class ORB_EXPORT orbObject {
 public:
     static constexpr std::uint8_t ExcludedBit = 0x80;
@@ -112,6 +112,8 @@ public:
     orbShader* shader = nullptr;
 };
 
+/// A group of the scene hierarchy: its group item id, its flags (0x800 keeps it
+/// and everything below it out of the light layer walks) and its children.
 class orbGroup {
 public:
     orb::GroupItemId group_item_id = orb::InvalidId;
@@ -119,6 +121,7 @@ public:
     orbGroup_child* children = nullptr;  // first cell; null when empty
 };
 
+/// A node of the scene hierarchy: an object or a group, as `kind` says.
 class orbGroup_item {
 public:
     enum Kind : std::int32_t { Object = 2, Group = 4 };
@@ -128,6 +131,7 @@ public:
     orbGroup* group = nullptr;    // kind Group
 };
 
+/// The scene hierarchy, from its root group.
 class orbScene_hierarchy {
 public:
     orbGroup_item* root = nullptr;  // a group
