@@ -55,6 +55,10 @@
         <source>Enable Multi Color (%1)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>New Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZActivateColorwayCommand</name>

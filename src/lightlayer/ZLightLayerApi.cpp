@@ -5,6 +5,8 @@
 #include <zsg/scenegraph/Event.h>
 #include <zsg/scenegraph/IEventQueue.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iostream>
 #include <memory_resource>
@@ -224,7 +226,8 @@ void ZLightLayerApi::createLayerFromLights(orb::Span<const orb::ObjectId> lights
         return;
     const orb::Span<const orb::ObjectId> span(kept.data(), kept.size());
     addLights(orbLight_layer_db::DefaultLayer, span);
-    const orb::LightLayerId layer = createLayer("New Layer");
+    // A default name, translated like every name the library gives.
+    const orb::LightLayerId layer = createLayer(QCoreApplication::translate("QObject", "New Layer").toStdString());
     addLights(layer, span);
 }
 

@@ -135,6 +135,13 @@ const std::vector<Case>& cases()
         {"ZUndoCommand", "Update light layer", {}, [](Scene& s) { return s.step([&] { s.lightLayers.addLights(1, {&s.lamp, 1}); }); }},
         {"ZUndoCommand", "Update light layer", {}, [](Scene& s) { return s.step([&] { s.lightLayers.removeLights(1, {&s.lamp, 1}); }); }},
         {"ZUndoCommand", "Update light layer", {}, [](Scene& s) { return s.step([&] { s.lightLayers.setItemsLayer(1, {&s.lamp, 1}); }); }},
+        {"QObject", "New Layer", {}, [](Scene& s) {
+             ILightLayerApi& api = *s.lightLayers.lightLayerApi();
+             api.createLayerFromLights({&s.lamp, 1});
+             const orb::Array<orb::LightLayerId> layers = api.layers();
+             const std::string name = api.layerName(layers.data[layers.count - 1]);
+             orb::Unique_array_helper::free(layers.data);
+             return QString::fromStdString(name); }},
 
         {"QObject", "File does not contain a valid json. Error: %1", {jsonError("x")}, [](Scene&) { return loadReport("x"); }},
         // Text before the first brace is skipped, so whatever parses is an object.
