@@ -1,10 +1,7 @@
-#include "support/ContextTranslator.h"
-
 #include <zsg/cmf/ZCMFSchema.h>
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QTextStream>
 
 using namespace zsg;
@@ -143,23 +140,6 @@ TEST(CMFSchemaTest, LoadChecksInOrderAndSurvivesHostileInput)
             EXPECT_FALSE(result.schema);
         }
     }
-}
-
-// Error texts are translated in the context "QObject", arguments inserted
-// afterwards; the unknown-kind warning is not translated.
-TEST(CMFSchemaTest, MessagesAreTranslated)
-{
-    test::ContextTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    const CMFSchemaLoadResult invalid = load("x");
-    const CMFSchemaLoadResult version = load(file(kA, R"("schemaName": "S")"));
-    const CMFSchemaLoadResult twice = load(file(R"({"name": "A|B", "kind": 0, "visible": true}, {"name": "X", "kind": 8},
-                                                  {"name": "AB", "kind": 0, "visible": true})"));
-    QCoreApplication::removeTranslator(&translator);
-    EXPECT_TRUE(invalid.message.startsWith("QObject|" + kInvalidJson)) << invalid.message.toStdString();
-    EXPECT_EQ(version.message, "QObject|" + kVersion);
-    EXPECT_EQ(twice.message, "QObject|Two attributes have identical names: AB.");
-    EXPECT_EQ(twice.warnings, QStringList{kInvalidKind});
 }
 
 TEST(CMFSchemaTest, RoundTrip)

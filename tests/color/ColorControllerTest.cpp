@@ -1,6 +1,4 @@
 #include "ColorTestSupport.h"
-#include "support/ContextTranslator.h"
-
 #include <zsg/color/ColorController.h>
 #include <zsg/color/ColorDB.h>
 #include <zsg/color/ISceneMaterial.h>
@@ -12,7 +10,6 @@
 #include <orbmem/MemoryRuntime.h>
 #include <orbmem/MemorySceneMaterialManager.h>
 
-#include <QCoreApplication>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -80,51 +77,6 @@ protected:
     orb::ColorwayId summer = None, winter = None;
     orb::MaterialId paint = None;
 };
-
-// Each operation pushes one step whose text is looked up under its own
-// translation context (the texts themselves are pinned by the shell transcripts).
-TEST_F(ColorControllerTest, UndoTextsAndTheirContexts)
-{
-    struct Case {
-        const char* what;
-        std::function<void()> run;
-        const char* context;
-        const char* source;
-        QString arg;  // inserted for %1 (and %2 after a '|')
-    };
-    const MultiColorPair pair{flag, red};
-    const std::vector<Case> cases = {
-        {"name", [&] { controller->setDisplayName(red, "Rose"); }, "ZEditColorCommand", "Set Color name %1", "(Rose)"},
-        {"switch", [&] { controller->setActiveSubColor(flag, blue); }, "ZEditColorCommand", "Switch Sub Color %1", "(Flag)"},
-        {"change", [&] { controller->changeSubColor(flag, red, runtime->createColor("Pink", {})); }, "ZEditColorCommand", "Set Color", {}},
-        {"colorway rename", [&] { controller->setColorwayDisplayName(summer, "Fall"); }, "ZEditColorWayCommand", "Set Colorway name %1", "(Fall)"},
-        {"colorway edit", [&] { controller->setColors(summer, {&pair, 1}); }, "ZEditColorWayCommand", "Edit Colorway %1", "(Summer)"},
-        {"create", [&] { controller->createColorway("Spring", {&pair, 1}); }, "ZCreateColorwayCommand", "Create Colorway", {}},
-        {"apply", [&] { controller->applyColorway(winter); }, "ZActivateColorwayCommand", "Switch Colorway (%1)", "Winter"},
-        {"enable", [&] { controller->toggleMultiColor(red); }, "QObject", "Enable Multi Color (%1)", "Red"},
-        {"disable", [&] { controller->toggleMultiColor(flag); }, "QObject", "Disable Multi Color (%1)", "Flag"},
-        {"link", [&] { controller->linkColor(red, blue); }, "QObject", "Link Color (%1) To (%2)", "Red|Blue"},
-        {"link command", [&] { stack.push(new ZLinkColorCommand(controller.get(), red, blue, paint, 1)); }, "ZEditColorWayCommand", "Link color", {}},
-    };
-    ContextTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        c.run();
-        ASSERT_EQ(stack.count(), 1);
-        QString expected = QString("%1|%2").arg(c.context, c.source);
-        const QStringList args = c.arg.split(u'|');
-        expected = args.size() == 2 ? expected.arg(args[0], args[1]) : c.arg.isNull() ? expected : expected.arg(c.arg);
-        EXPECT_EQ(stack.undoText(), expected);
-        stack.undo();  // each case starts from the same scene
-        stack.clear();
-    }
-    // The default name of a new multi colour is a translated text too.
-    const orb::ColorId unnamed = runtime->createColor("", {});
-    const orb::ColorId multi = controller->toggleMultiColor(unnamed);
-    QCoreApplication::removeTranslator(&translator);
-    EXPECT_EQ(name(multi), "QObject|Multi-Color");
-}
 
 // A drag: every move merges into the first step; the release closes it.
 TEST_F(ColorControllerTest, DragMergesIntoOneStepUntilReleased)
