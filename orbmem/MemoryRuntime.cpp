@@ -115,13 +115,11 @@ bool MemoryRuntime::setMaterialMetaData(orb::MaterialId id, const orb::MetaData&
     return true;
 }
 
-// Light layers and brush graphs are not kept by this runtime yet: every
-// request reports "none" and every write fails.
+// Light layers are not kept by this runtime yet: every request reports "none"
+// and every write fails.
 void MemoryRuntime::setLightLayerMembership(orb::LightLayerId, orb::Span<const orb::ObjectId>, bool) {}
 void MemoryRuntime::assignItemsToLightLayer(orb::LightLayerId, orb::Span<const orb::ObjectId>) {}
 void MemoryRuntime::setLightLayerFlags(orb::LightLayerId, std::uint32_t) {}
-void* MemoryRuntime::brushNodeRecord(orb::painter::orbBrush_node*) { return nullptr; }
-void MemoryRuntime::brushNodeChanged(orb::painter::orbBrush_node*) {}
 
 orb::ColorId MemoryRuntime::createColor(const std::string& name, orbColor_rgba value)
 {
@@ -243,6 +241,34 @@ bool MemoryRuntime::removeMaterial(orb::MaterialId id)
 {
     auto lock = d->locked();
     return d->scene.removeMaterial(id);
+}
+
+// Brush nodes.
+orb::painter::orbBrush_node_record* MemoryRuntime::brushNodeRecord(orb::painter::orbBrush_node* node)
+{
+    auto lock = d->locked();
+    orb::painter::orbBrush_node* known = d->scene.brushNodes().find(node);
+    return known ? &known->record : nullptr;
+}
+
+void MemoryRuntime::brushNodeChanged(orb::painter::orbBrush_node* node)
+{
+    auto lock = d->locked();
+    if (orb::painter::orbBrush_node* known = d->scene.brushNodes().find(node))
+        ++known->changeCount;
+}
+
+void MemoryRuntime::setLengthUnitScale(float scale)
+{
+    auto lock = d->locked();
+    d->scene.brushNodes().lengthUnitScale = scale;
+}
+
+int MemoryRuntime::brushNodeChangedCount(orb::painter::orbBrush_node* node) const
+{
+    auto lock = d->locked();
+    const orb::painter::orbBrush_node* known = d->scene.brushNodes().find(node);
+    return known ? known->changeCount : 0;
 }
 
 } // namespace orb

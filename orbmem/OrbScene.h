@@ -7,6 +7,7 @@
 // copy, committing copies a record's content back. Members other than mutex()
 // and storeString() expect the caller to hold mutex().
 
+#include "OrbBrushNodes.h"
 #include "OrbRecord.h"
 
 #include <orbmem/MemoryRuntime.h>
@@ -67,7 +68,7 @@ public:
     bool set_attribute(const char* name, int kind, const void* value) override;
 
 private:
-    enum class Building { Nothing, Color, Colorway };
+    enum class Building { Nothing, Color, Colorway, Node };
     orbScene& m_scene;
     Building m_building = Building::Nothing;
     std::uint32_t m_id = orb::InvalidId;
@@ -87,6 +88,7 @@ public:
     // Copies text into storage that lives as long as the scene.
     char* storeString(const char* text);
     orbScene_api* api() { return &m_api; }
+    orbmem::BrushNodes& brushNodes() { return m_brushNodes; }
 
     // The scene's own records; null for an unknown id.
     orb::Record* color(orb::ColorId id) const;
@@ -153,6 +155,7 @@ private:
     std::recursive_mutex m_mutex;
     std::deque<std::unique_ptr<char[]>> m_strings;
     orbmem::SceneApi m_api{*this};
+    orbmem::BrushNodes m_brushNodes{*this};
     std::map<orb::ColorId, orbmem::SceneRecord> m_colors;
     std::map<orb::ColorwayId, orbmem::SceneRecord> m_colorways;
     orbmem::SceneRecord m_settings;

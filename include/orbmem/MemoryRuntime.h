@@ -4,6 +4,7 @@
 // record and string it hands out and gets back (memoryStats), so a test can
 // assert that everything fetched was released.
 
+#include <zsg/platform/OrbBrush.h>
 #include <zsg/platform/OrbRuntime.h>
 
 #include <cstdint>
@@ -71,7 +72,7 @@ public:
     void assignItemsToLightLayer(orb::LightLayerId layer, orb::Span<const orb::ObjectId> items) override;
     void setLightLayerFlags(orb::LightLayerId layer, std::uint32_t flags) override;
 
-    void* brushNodeRecord(orb::painter::orbBrush_node* node) override;
+    orb::painter::orbBrush_node_record* brushNodeRecord(orb::painter::orbBrush_node* node) override;
     void brushNodeChanged(orb::painter::orbBrush_node* node) override;
 
     // Observation for hosts and tests.
@@ -111,6 +112,12 @@ public:
     // What the material's record holds now; nothing for an unknown material.
     std::optional<MaterialContent> materialContent(orb::MaterialId id) const;
     bool removeMaterial(orb::MaterialId id);
+
+    // Brush nodes. The length-unit scale is what orb_scene_length_unit_scale
+    // reports: 1 to start, 0 allowed (the scene has none set).
+    void setLengthUnitScale(float scale);
+    // How often brushNodeChanged reported the node; 0 for an unknown node.
+    int brushNodeChangedCount(orb::painter::orbBrush_node* node) const;
 
 private:
     struct Private;
