@@ -22,6 +22,7 @@ Shell::Shell(QTextStream& out)
     addColorCommands(*this);
     addMaterialCommands(*this);
     addColorEditCommands(*this);
+    addBrushCommands(*this);
 }
 
 Shell::~Shell()
