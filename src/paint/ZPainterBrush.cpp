@@ -151,6 +151,7 @@ ZPainterBrush::ZPainterBrush(orbBrush_node* node, orbRT_api* rtApi, orb::Materia
     std::vector<orbBrush_node*> path;
     if (node && rtApi)
         collect(node, std::string(), path);
+    m_parameters.reserve(std::size(Rows));
     for (const Row& row : Rows)
         addParameter(row);
 }
