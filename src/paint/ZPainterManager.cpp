@@ -1,0 +1,39 @@
+#include <zsg/paint/ZPainterManager.h>
+
+#include <zsg/paint/ZPainter.h>
+
+#include <stdexcept>
+
+namespace zsg {
+
+ZPainterManager::ZPainterManager(orbRT_api* rtApi, ZTaskQueue* taskQueue, IEventQueue* eventQueue,
+                                 ZUndoStack* undoStack)
+    : m_rtApi(rtApi), m_taskQueue(taskQueue), m_eventQueue(eventQueue), m_undoStack(undoStack)
+{
+    orbPainter_factory* factory = orb_painter_factory(rtApi->scene());
+    orbPainter* native = factory ? factory->create("svdag_painter") : nullptr;
+    m_painter = std::make_unique<ZPainter>(native, rtApi, taskQueue, eventQueue, undoStack);
+}
+
+// The painter gives the renderer painter back itself; releasing it here too
+// would hand the factory the same painter twice.
+ZPainterManager::~ZPainterManager() = default;
+
+IPainter* ZPainterManager::painter() const
+{
+    return m_painter.get();
+}
+
+// Brush slots. Until brushes land (they need IPainterBrush complete here, which
+// a bare `return nullptr;` already does) no brush can be made.
+std::unique_ptr<IPainterBrush> ZPainterManager::loadBrush(orb::painter::orbBrush_node*, orb::MaterialId)
+{
+    throw std::logic_error("paint brushes are not available yet");
+}
+
+std::unique_ptr<IPainterBrush> ZPainterManager::createBrush(float, orb::MaterialId)
+{
+    throw std::logic_error("paint brushes are not available yet");
+}
+
+} // namespace zsg
