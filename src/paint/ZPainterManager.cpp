@@ -12,7 +12,14 @@ ZPainterManager::ZPainterManager(orbRT_api* rtApi, ZTaskQueue* taskQueue, IEvent
 {
     orbPainter_factory* factory = orb_painter_factory(rtApi->scene());
     orbPainter* native = factory ? factory->create("svdag_painter") : nullptr;
-    m_painter = std::make_unique<ZPainter>(native, rtApi, taskQueue, eventQueue, undoStack);
+    try {
+        m_painter = std::make_unique<ZPainter>(native, rtApi, taskQueue, eventQueue, undoStack);
+    } catch (...) {
+        // A painter that was never built cannot give the renderer painter back.
+        if (native)
+            factory->release(native);
+        throw;
+    }
 }
 
 // The painter gives the renderer painter back itself; releasing it here too
