@@ -243,6 +243,23 @@ bool MemoryRuntime::removeMaterial(orb::MaterialId id)
     return d->scene.removeMaterial(id);
 }
 
+// Paint surfaces.
+orb::SurfaceId MemoryRuntime::createPaintSurface(PaintSurfaceContent content)
+{
+    return d->scene.painterFactory().painter().addSurface(std::move(content));
+}
+
+std::optional<PaintSurfaceContent> MemoryRuntime::paintSurface(orb::SurfaceId id) const
+{
+    const PaintSurface* surface = d->scene.painterFactory().painter().surface(id);
+    return surface ? std::optional(surface->content()) : std::nullopt;
+}
+
+void MemoryRuntime::setPaintWorkTime(std::chrono::microseconds time)
+{
+    d->scene.painterFactory().painter().setWorkTime(time);
+}
+
 // Brush nodes.
 orb::painter::orbBrush_node_record* MemoryRuntime::brushNodeRecord(orb::painter::orbBrush_node* node)
 {

@@ -8,11 +8,14 @@
 // and storeString() expect the caller to hold mutex().
 
 #include "OrbBrushNodes.h"
+#include "OrbPainter.h"
 #include "OrbRecord.h"
 
 #include <orbmem/MemoryRuntime.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <memory>
@@ -27,9 +30,24 @@ namespace orb {
 extern std::atomic<std::int64_t> g_arrays;
 extern std::atomic<std::int64_t> g_records;
 extern std::atomic<std::int64_t> g_strings;
+extern std::atomic<std::int64_t> g_painters;
 } // namespace orb
 
 namespace orbmem {
+
+// An owning array for Unique_array_helper::free; an empty list has no block.
+template <typename T>
+orb::Array<T> toArray(const std::vector<T>& items)
+{
+    if (items.empty())
+        return {};
+    auto* data = static_cast<T*>(std::malloc(items.size() * sizeof(T)));
+    if (!data)
+        throw std::bad_alloc();
+    std::memcpy(static_cast<void*>(data), items.data(), items.size() * sizeof(T));
+    ++orb::g_arrays;
+    return {data, items.size()};
+}
 
 // A material: the record the library reads, the storage its name and id list
 // point into, and the colours it uses. It stays at one address for its life.
@@ -146,6 +164,9 @@ public:
     // colours; it becomes the only active colorway and the settings' choice.
     bool activateColorway(orb::ColorwayId id);
 
+    // Paint surfaces live in the painter the factory hands out.
+    orbmem::PainterFactory& painterFactory() { return m_painterFactory; }
+
 private:
     // Colours, colorways and materials share one id space, so an id passed as
     // the wrong kind is refused rather than taken for another object.
@@ -164,4 +185,5 @@ private:
     std::uint32_t m_nextId = 1;  // 0 stays unused: a zeroed id is never valid
     std::uint32_t m_colorRevision = 0;
     std::uint32_t m_colorwayRevision = 0;
+    orbmem::PainterFactory m_painterFactory{*this};  // paint surfaces
 };

@@ -7,6 +7,8 @@
 #include <zsg/platform/OrbTypes.h>
 #include <zsg/platform/OrbValueTypes.h>
 #include <zsg/platform/OrbRuntime.h>
+#include <zsg/platform/OrbBrush.h>
+#include <zsg/platform/OrbPainter.h>
 #include <zsg/platform/SplitTrailingNumber.h>
 #include <zsg/platform/ZColor.h>
 #include <zsg/platform/ZColorExt.h>
@@ -86,3 +88,26 @@
 #include <zsg/color/ZEditColorWayCommand.h>
 #include <zsg/color/ZLinkColorCommand.h>
 #include <zsg/color/ZToggleMultiColorCommand.h>
+
+#include <zsg/paint/IPainter.h>
+#include <zsg/paint/IPainterBrush.h>
+#include <zsg/paint/IPainterManager.h>
+#include <zsg/paint/IPainterSurface.h>
+#include <zsg/paint/ZAddLayerCommand.h>
+#include <zsg/paint/ZAddLayerTask.h>
+#include <zsg/paint/ZBackgroundTask.h>
+#include <zsg/paint/ZBlendModeTask.h>
+#include <zsg/paint/ZDeleteLayerCommand.h>
+#include <zsg/paint/ZDeleteLayerTask.h>
+#include <zsg/paint/ZEditLayerTask.h>
+#include <zsg/paint/ZLayerBackgroundCommand.h>
+#include <zsg/paint/ZLayerBlendCommand.h>
+#include <zsg/paint/ZLayerNameCommand.h>
+#include <zsg/paint/ZLayerVisibilityCommand.h>
+#include <zsg/paint/ZMoveLayerCommand.h>
+#include <zsg/paint/ZMoveLayerTask.h>
+#include <zsg/paint/ZPaintSurface.h>
+#include <zsg/paint/ZPainter.h>
+#include <zsg/paint/ZPainterBrush.h>
+#include <zsg/paint/ZPainterManager.h>
+#include <zsg/paint/ZVisibilityLayerTask.h>

@@ -1,10 +1,12 @@
 // Paint brushes and the renderer's brush nodes. 'brush' works on the shell's
-// current brush (made by 'brush create' or 'brush load'); 'brushnode' builds
+// current brush, made by the scene graph's paint manager ('brush create' or
+// 'brush load'); 'brushnode' builds
 // nodes through the scene API and shows them, numbered n1, n2 ... in the order
 // the shell first sees them.
 
 #include "Shell.h"
 
+#include <zsg/paint/IPainterManager.h>
 #include <zsg/paint/ZPainterBrush.h>
 #include <zsg/platform/OrbBrush.h>
 #include <zsg/values/Parameter.h>
@@ -83,6 +85,11 @@ struct BrushCommands {
             if (record->parameters[i].type == BrushLink && record->parameters[i].value.link
                 && std::ranges::find(nodes, record->parameters[i].value.link) == nodes.end())
                 number(record->parameters[i].value.link);
+    }
+    IPainterManager* requireManager()
+    {
+        ISceneGraph* graph = shell.requireSceneGraph();
+        return graph ? graph->painterManager() : nullptr;
     }
     IPainterBrush* requireBrush()
     {
@@ -176,9 +183,11 @@ bool BrushCommands::create(const QStringList& args)
     const std::optional<std::uint32_t> material = args.size() > 1 ? shell.toUInt(args[1]) : orb::InvalidId;
     if (!material)
         return false;
+    IPainterManager* manager = requireManager();
+    if (!manager)
+        return false;
     const DebugToShell debug(shell);
-    adopt(std::make_unique<ZPainterBrush>(ZPainterBrush::createDefaultGraph(&shell.runtime(), size), &shell.runtime(),
-                                          *material));
+    adopt(manager->createBrush(size, *material));
     return true;
 }
 
@@ -188,10 +197,11 @@ bool BrushCommands::load(const QStringList& args)
         return false;
     orbBrush_node* top = node(args[0]);
     const std::optional<std::uint32_t> material = args.size() > 1 ? shell.toUInt(args[1]) : orb::InvalidId;
-    if (!top || !material)
+    IPainterManager* manager = top && material ? requireManager() : nullptr;
+    if (!manager)
         return false;
     const DebugToShell debug(shell);
-    adopt(std::make_unique<ZPainterBrush>(top, &shell.runtime(), *material));
+    adopt(manager->loadBrush(top, *material));
     return true;
 }
 

@@ -1,0 +1,396 @@
+// Layer operations of a paint surface: each one on the library's list and,
+// once the render side has caught up, on the renderer's layers; the undo steps,
+// the events and the calls that reached the renderer.
+
+#include "paint/PaintTestSupport.h"
+
+#include <zsg/paint/ZAddLayerCommand.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <random>
+
+using namespace zsg;
+using zsg::test::layersFrom;
+using zsg::test::PaintScene;
+
+namespace {
+
+using Blend = orb::ColorBlendMode;
+
+orb::PaintSurfaceContent surfaceOf(const QStringList& bottomFirst, std::uint32_t editLayer = 0)
+{
+    return {"canvas", 512, false, layersFrom(bottomFirst), editLayer};
+}
+
+const QStringList ThreeLayers = {"1 Bottom", "2 Middle", "3 Top"};
+const QString Updated = QStringLiteral("PaintLayersUpdated surface=%1");
+
+} // namespace
+
+TEST(PaintSurface, EveryOperationDoesUndoesAndRedoesOnBothSides)
+{
+    const QStringList before = {"3 Top", "2 Middle", "1 Bottom"};
+    const struct {
+        const char* text;
+        std::function<void(IPainterSurface&)> op;
+        QStringList done;
+        QStringList undone;  // an undone add stays in the list, deleted
+    } cases[] = {
+        {"3D Paint add layer", [](auto& s) { s.addLayer(1); },
+         {"3 Top", "4 Layer 1", "2 Middle", "1 Bottom"}, {"3 Top", "4 Layer 1 deleted", "2 Middle", "1 Bottom"}},
+        {"3D Paint delete layer", [](auto& s) { s.setLayerDeleted(0, true); },
+         {"3 Top deleted", "2 Middle", "1 Bottom"}, before},
+        {"3D Paint change layer blend mode", [](auto& s) { s.setLayerBlend(2, Blend::Multiply); },
+         {"3 Top", "2 Middle", "1 Bottom blend=1"}, before},
+        {"3D Paint change layer visibility", [](auto& s) { s.setLayerVisibility(1, false); },
+         {"3 Top", "2 Middle hidden", "1 Bottom"}, before},
+        {"3D Paint change layer name", [](auto& s) { s.setLayerName(0, "Sky"); },
+         {"3 Sky", "2 Middle", "1 Bottom"}, before},
+        {"3D Paint change layer name", [](auto& s) { s.setLayerName(1, ""); },
+         {"3 Top", "2 -", "1 Bottom"}, before},
+        {"3D Paint move layer", [](auto& s) { s.moveLayer(0, 2); },
+         {"2 Middle", "1 Bottom", "3 Top"}, before},
+        {"3D Paint change layer background", [](auto& s) { s.setLayerBackgroundColor(1, {0.5f, 0, 0, 1}, true); },
+         {"3 Top", "2 Middle bg=0.5,0,0,1", "1 Bottom"}, before},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        PaintScene scene(surfaceOf(ThreeLayers));
+        c.op(scene.surface);
+        ASSERT_EQ(scene.stack.count(), 1);
+        EXPECT_EQ(scene.stack.text(0), c.text);
+        EXPECT_EQ(scene.list(), c.done);
+        EXPECT_EQ(scene.renderer(), c.done);
+        scene.stack.undo();
+        EXPECT_EQ(scene.list(), c.undone);
+        EXPECT_EQ(scene.renderer(), c.undone);
+        scene.stack.redo();
+        EXPECT_EQ(scene.list(), c.done);
+        EXPECT_EQ(scene.renderer(), c.done);
+    }
+}
+
+TEST(PaintSurface, MovesAndTheirUndoPutLayersBackAfterTheirNeighbour)
+{
+    const struct {
+        std::uint32_t from, to;
+        QStringList moved;
+    } cases[] = {
+        {1, 3, {"P", "R", "S", "Q"}},
+        {3, 1, {"P", "S", "Q", "R"}},
+        {0, 2, {"Q", "R", "P", "S"}},
+        {3, 0, {"S", "P", "Q", "R"}},
+        {2, 3, {"P", "Q", "S", "R"}},
+    };
+    const auto names = [](const QStringList& layers) {
+        QStringList out;
+        for (const QString& layer : layers)
+            out << layer.section(' ', 1);
+        return out;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " to " << c.to);
+        PaintScene scene(surfaceOf({"4 S", "3 R", "2 Q", "1 P"}));
+        scene.surface.moveLayer(c.from, c.to);
+        EXPECT_EQ(names(scene.list()), c.moved);
+        EXPECT_EQ(names(scene.renderer()), c.moved);
+        scene.stack.undo();
+        EXPECT_EQ(names(scene.list()), QStringList({"P", "Q", "R", "S"}));
+        EXPECT_EQ(names(scene.renderer()), QStringList({"P", "Q", "R", "S"}));
+        EXPECT_EQ(scene.surface.editLayer(), 3u) << "moves leave the edit layer alone";
+    }
+}
+
+TEST(PaintSurface, NewLayersAreNumberedAboveTheHighestLayerNumber)
+{
+    const struct {
+        QStringList layers;  // bottom first; '!' marks a deleted layer
+        QString name;
+    } cases[] = {
+        {{"1 Layer 1", "2 Layer 4", "3 Sky"}, "Layer 5"},
+        {{}, "Layer 1"},
+        {{"1 Layer 2!"}, "Layer 3"},
+        {{"1 Layer", "2", "3 layer 7", "4 Layers 9"}, "Layer 1"},
+        {{"1 Layer 3 ", "2 Layer8"}, "Layer 9"},
+        {{"1 Layer 2147483647"}, "Layer 2147483648"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layers.join(", ").toStdString());
+        PaintScene scene(surfaceOf(c.layers));
+        scene.surface.addLayer(0);
+        const QString added = scene.list().value(0);
+        EXPECT_EQ(added.section(' ', 1), c.name);
+        EXPECT_EQ(scene.renderer().value(0), added);
+    }
+}
+
+TEST(PaintSurface, AddClampsTheIndexAndTakesTheNextId)
+{
+    const struct {
+        int index;
+        QStringList layers;
+    } cases[] = {
+        {-3, {"8 Layer 1", "7 B", "2 A"}},
+        {0, {"8 Layer 1", "7 B", "2 A"}},
+        {1, {"7 B", "8 Layer 1", "2 A"}},
+        {2, {"7 B", "2 A", "8 Layer 1"}},
+        {99, {"7 B", "2 A", "8 Layer 1"}},
+    };
+    for (const auto& c : cases) {
+        PaintScene scene(surfaceOf({"2 A", "7 B"}));
+        scene.surface.addLayer(c.index);
+        EXPECT_EQ(scene.list(), c.layers) << c.index;
+        EXPECT_EQ(scene.renderer(), c.layers) << c.index;
+        EXPECT_EQ(scene.surface.editLayer(), std::uint32_t(c.layers.indexOf("8 Layer 1"))) << c.index;
+    }
+}
+
+TEST(PaintSurface, AddQueuesAddDeleteAndEditTasksAndPostsTwoEvents)
+{
+    PaintScene scene(surfaceOf({"1 A", "2 B"}));
+    scene.surface.addLayer(1);
+    // Renderer index of list index 1 among three layers: 1.
+    EXPECT_EQ(scene.calls(), QStringList({"add 1 3", "edit 1", "name 1 \"Layer 1\"", "deleted 1 0", "edit 1"}));
+    EXPECT_EQ(scene.recorder.take(), QStringList({Updated.arg(scene.id), Updated.arg(scene.id)}));
+    EXPECT_EQ(scene.runtime.renderRefreshCount(), 1) << "only the deleted-flag tail asks for a refresh";
+}
+
+TEST(PaintSurface, EachOperationSendsItsTaskRefreshAndEvent)
+{
+    const auto rgba = orbColor_rgba{0.25f, 0, 0, 1};
+    const struct {
+        const char* name;
+        std::function<void(IPainterSurface&)> op;
+        QStringList calls;
+        int refreshes;
+    } cases[] = {
+        {"blend", [](auto& s) { s.setLayerBlend(0, Blend::Screen); }, {"blend 2 2"}, 1},
+        {"visibility", [](auto& s) { s.setLayerVisibility(2, false); }, {"visible 0 0"}, 1},
+        {"background", [&](auto& s) { s.setLayerBackgroundColor(1, rgba, false); }, {"background 1 25"}, 1},
+        {"move", [](auto& s) { s.moveLayer(2, 0); }, {"move 0 2"}, 1},
+        {"delete", [](auto& s) { s.setLayerDeleted(1, true); }, {"deleted 1 1", "edit 2"}, 1},
+        {"name", [](auto& s) { s.setLayerName(2, "Sky"); }, {"name 0 \"Sky\""}, 0},
+        {"empty name", [](auto& s) { s.setLayerName(2, ""); }, {"name 0 null"}, 0},
+        {"edit layer", [](auto& s) { s.setEditLayer(1); }, {"edit 1"}, 0},
+        {"same edit layer", [](auto& s) { s.setEditLayer(0); }, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PaintScene scene(surfaceOf(ThreeLayers, 2));
+        c.op(scene.surface);
+        EXPECT_EQ(scene.calls(), c.calls);
+        EXPECT_EQ(scene.runtime.renderRefreshCount(), c.refreshes);
+        const bool posts = c.calls.size() > 0 && !QString(c.name).startsWith("edit");
+        EXPECT_EQ(scene.recorder.take(), posts ? QStringList{Updated.arg(scene.id)} : QStringList{});
+    }
+}
+
+TEST(PaintSurface, RejectedRequestsPushNothingAndChangeNothing)
+{
+    const struct {
+        const char* name;
+        std::function<void(IPainterSurface&)> op;
+    } cases[] = {
+        {"delete past the end", [](auto& s) { s.setLayerDeleted(3, true); }},
+        {"delete an undeleted layer's flag to false", [](auto& s) { s.setLayerDeleted(0, false); }},
+        {"same blend", [](auto& s) { s.setLayerBlend(1, Blend::Normal); }},
+        {"blend past the end", [](auto& s) { s.setLayerBlend(3, Blend::Add); }},
+        {"same visibility", [](auto& s) { s.setLayerVisibility(0, true); }},
+        {"visibility past the end", [](auto& s) { s.setLayerVisibility(9, false); }},
+        {"name past the end", [](auto& s) { s.setLayerName(3, "X"); }},
+        {"move onto itself", [](auto& s) { s.moveLayer(1, 1); }},
+        {"move past the end", [](auto& s) { s.moveLayer(0, 3); }},
+        {"move from past the end", [](auto& s) { s.moveLayer(3, 0); }},
+        {"same background", [](auto& s) { EXPECT_FALSE(s.setLayerBackgroundColor(0, {0, 0, 0, 0}, true)); }},
+        {"background past the end", [](auto& s) { EXPECT_FALSE(s.setLayerBackgroundColor(3, {1, 1, 1, 1}, true)); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PaintScene scene(surfaceOf(ThreeLayers));
+        c.op(scene.surface);
+        EXPECT_EQ(scene.stack.count(), 0);
+        EXPECT_EQ(scene.calls(), QStringList());
+        EXPECT_EQ(scene.recorder.take(), QStringList());
+    }
+}
+
+TEST(PaintSurface, InternalOperationsIgnoreUnknownLayerIds)
+{
+    PaintScene scene(surfaceOf(ThreeLayers));
+    ZPaintSurface& s = scene.surface;
+    s.setLayerDeletedInternal(99, true);
+    s.setLayerBlendInternal(99, Blend::Add);
+    s.setLayerVisibilityInternal(99, false);
+    s.setLayerNameInternal(99, "X");
+    s.moveLayerInternal(99, 1);
+    s.moveLayerInternal(1, 99);
+    s.setLayerBackgroundColorInternal(99, {1, 1, 1, 1});
+    EXPECT_EQ(scene.calls(), QStringList());
+    EXPECT_EQ(scene.recorder.take(), QStringList());
+    EXPECT_EQ(scene.list(), QStringList({"3 Top", "2 Middle", "1 Bottom"}));
+}
+
+TEST(PaintSurface, DeletionMovesTheEditLayerToTheNearestLayerLeft)
+{
+    const struct {
+        QStringList layers;  // bottom first, '!' deleted
+        std::uint32_t index;
+        std::uint32_t editLayer;  // list index afterwards
+        QStringList calls;
+    } cases[] = {
+        {{"1 C", "2 B!", "3 A"}, 0, 2, {"deleted 2 1", "edit 0"}},  // topmost gone, next one too: further down
+        {{"1 C", "2 B", "3 A"}, 1, 0, {"deleted 1 1", "edit 2"}},   // the one above wins
+        {{"1 C", "2 B", "3 A"}, 2, 1, {"deleted 0 1", "edit 1"}},
+        {{"1 C!", "2 B", "3 A!"}, 1, 2, {"deleted 1 1"}},          // none left: the edit layer stays
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layers.join(", ").toStdString());
+        PaintScene scene(surfaceOf(c.layers, 0));  // edit layer: the bottom one, list index 2
+        scene.surface.setLayerDeleted(c.index, true);
+        EXPECT_EQ(scene.surface.editLayer(), c.editLayer);
+        EXPECT_EQ(scene.calls(), c.calls);
+        EXPECT_EQ(scene.runtime.paintSurface(scene.id)->editLayer, 2 - c.editLayer);
+    }
+}
+
+TEST(PaintSurface, BackgroundChangesOfOneLayerMergeIntoOneStep)
+{
+    PaintScene scene(surfaceOf(ThreeLayers));
+    ZPaintSurface& s = scene.surface;
+    EXPECT_TRUE(s.setLayerBackgroundColor(0, {0.1f, 0, 0, 1}, true));
+    EXPECT_TRUE(s.setLayerBackgroundColor(0, {0.2f, 0, 0, 1}, true));
+    EXPECT_TRUE(s.setLayerBackgroundColor(0, {0.3f, 0, 0, 1}, true));
+    EXPECT_EQ(scene.stack.count(), 1);
+    EXPECT_TRUE(s.setLayerBackgroundColor(1, {0.5f, 0, 0, 1}, true));
+    EXPECT_TRUE(s.setLayerBackgroundColor(0, {0.4f, 0, 0, 1}, true));
+    EXPECT_EQ(scene.stack.count(), 3) << "another layer in between ends the merge";
+    EXPECT_EQ(scene.list().value(0), "3 Top bg=0.4,0,0,1");
+    scene.stack.undo();
+    scene.stack.undo();
+    scene.stack.undo();
+    const QStringList before = {"3 Top", "2 Middle", "1 Bottom"};
+    EXPECT_EQ(scene.list(), before);
+    EXPECT_EQ(scene.renderer(), before);
+    scene.stack.redo();
+    EXPECT_EQ(scene.list().value(0), "3 Top bg=0.3,0,0,1");
+}
+
+TEST(PaintSurface, BackgroundWithoutUndoOrWithoutTaskQueue)
+{
+    PaintScene scene(surfaceOf(ThreeLayers));
+    EXPECT_TRUE(scene.surface.setLayerBackgroundColor(2, {0, 1, 0, 1}, false));
+    EXPECT_EQ(scene.stack.count(), 0);
+    EXPECT_EQ(scene.renderer().value(2), "1 Bottom bg=0,1,0,1");
+
+    // Without a task queue the list changes, and nothing else happens.
+    PaintScene alone(surfaceOf(ThreeLayers), false);
+    EXPECT_TRUE(alone.surface.setLayerBackgroundColor(2, {0, 1, 0, 1}, true));
+    EXPECT_EQ(alone.list().value(2), "1 Bottom bg=0,1,0,1");
+    EXPECT_EQ(alone.renderer().value(2), "1 Bottom");
+    EXPECT_EQ(alone.recorder.take(), QStringList());
+    EXPECT_EQ(alone.runtime.renderRefreshCount(), 0);
+}
+
+// Random sessions, each step checked against a plain model of the list. Undoing
+// everything gives back the original layers in their order (added layers stay,
+// deleted); redoing everything gives back every layer's fields by id, though not
+// always the order: moves target layers by id, so a redone move can land on the
+// other side of a layer added later.
+TEST(PaintSurface, RandomSessionsAgreeWithAModelAndTheRenderer)
+{
+    struct Layer {
+        std::uint32_t id;
+        QString name;
+        bool deleted = false, visible = true;
+        int blend = 0;
+        float red = 0;
+    };
+    const auto text = [](const std::vector<Layer>& layers) {
+        QStringList out;
+        for (const Layer& l : layers)
+            out << test::layerText({l.id, l.name.isEmpty() ? std::nullopt : std::optional(l.name.toStdString()),
+                                    l.deleted, l.visible, Blend(l.blend), {l.red, 0, 0, l.red == 0 ? 0.f : 1.f}});
+        return out;
+    };
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        PaintScene scene(surfaceOf({"1 A", "2 B", "3 C", "4 D"}));
+        std::vector<Layer> model = {{4, "D"}, {3, "C"}, {2, "B"}, {1, "A"}};
+        const QStringList original = text(model);
+        std::uint32_t nextId = 5;
+        const auto nextName = [&model] {
+            int highest = 0;
+            for (const Layer& l : model)
+                if (l.name.startsWith("Layer "))
+                    highest = std::max(highest, l.name.mid(6).toInt());
+            return QStringLiteral("Layer %1").arg(highest + 1);
+        };
+        for (int step = 0; step < 60; ++step) {
+            const auto n = std::uint32_t(model.size());
+            const std::uint32_t i = random() % n, j = random() % n;
+            switch (random() % 7) {
+            case 0: {
+                const int at = int(random() % (n + 1));
+                scene.surface.addLayer(at);
+                model.insert(model.begin() + at, {nextId++, nextName()});
+                break;
+            }
+            case 1:
+                scene.surface.setLayerDeleted(i, !model[i].deleted);
+                model[i].deleted = true;  // clearing the flag this way is left to undo
+                break;
+            case 2:
+                model[i].blend = int(random() % 3);
+                scene.surface.setLayerBlend(i, Blend(model[i].blend));
+                break;
+            case 3:
+                scene.surface.setLayerVisibility(i, !model[i].visible);
+                model[i].visible = !model[i].visible;
+                break;
+            case 4:
+                model[i].name = step % 3 ? QStringLiteral("N%1").arg(step) : QString();
+                scene.settleBeforeRename("3D Paint change layer name");
+                scene.surface.setLayerName(i, model[i].name);
+                break;
+            case 5: {
+                scene.surface.moveLayer(i, j);
+                const Layer moved = model[i];
+                model.erase(model.begin() + i);
+                model.insert(model.begin() + j, moved);
+                break;
+            }
+            case 6:
+                model[i].red = float(step + 1) / 64;
+                scene.surface.setLayerBackgroundColor(i, {model[i].red, 0, 0, 1}, true);
+                break;
+            }
+            ASSERT_EQ(scene.list(), text(model)) << "step " << step;
+        }
+        const QStringList session = scene.list();
+        ASSERT_EQ(scene.renderer(), session);
+        const auto byId = [](const QStringList& layers) {
+            std::map<QString, QString> out;
+            for (const QString& layer : layers)
+                out[layer.section(' ', 0, 0)] = layer;
+            return out;
+        };
+
+        scene.undoAll();
+        QStringList originals = scene.list();
+        const QStringList undone = scene.renderer();
+        EXPECT_EQ(undone, originals);
+        originals.removeIf([](const QString& l) { return l.section(' ', 0, 0).toUInt() >= 5; });
+        EXPECT_EQ(originals, original);
+        for (const QString& added : undone)
+            if (added.section(' ', 0, 0).toUInt() >= 5)
+                EXPECT_TRUE(added.contains(" deleted")) << added.toStdString();
+
+        scene.redoAll();
+        EXPECT_EQ(byId(scene.list()), byId(session));
+        EXPECT_EQ(scene.renderer(), scene.list());
+    }
+}
