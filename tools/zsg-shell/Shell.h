@@ -114,3 +114,4 @@ void addCmfCommands(Shell& shell);
 void addColorCommands(Shell& shell);
 void addMaterialCommands(Shell& shell);
 void addColorEditCommands(Shell& shell);
+void addPaintCommands(Shell& shell);
