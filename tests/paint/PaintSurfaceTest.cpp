@@ -30,40 +30,64 @@ const QString Updated = QStringLiteral("PaintLayersUpdated surface=%1");
 
 } // namespace
 
-TEST(PaintSurface, EveryOperationDoesUndoesAndRedoesOnBothSides)
+// Each row: the operation on Top, Middle, Bottom (edit layer Top), its undo step
+// (none: nothing may change), the list after it and after its undo (an undone
+// add stays, deleted), the calls that reach the renderer (renderer indices), the
+// refresh requests and events. Both sides are compared after each step.
+TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
 {
     const QStringList before = {"3 Top", "2 Middle", "1 Bottom"};
     const struct {
-        const char* text;
+        const char* step;
         std::function<void(IPainterSurface&)> op;
-        QStringList done;
-        QStringList undone;  // an undone add stays in the list, deleted
+        QStringList done, undone, calls;
+        int refreshes, events;
     } cases[] = {
-        {"3D Paint add layer", [](auto& s) { s.addLayer(1); },
-         {"3 Top", "4 Layer 1", "2 Middle", "1 Bottom"}, {"3 Top", "4 Layer 1 deleted", "2 Middle", "1 Bottom"}},
-        {"3D Paint delete layer", [](auto& s) { s.setLayerDeleted(0, true); },
-         {"3 Top deleted", "2 Middle", "1 Bottom"}, before},
+        {"3D Paint add layer", [](auto& s) { s.addLayer(1); }, {"3 Top", "4 Layer 1", "2 Middle", "1 Bottom"},
+         {"3 Top", "4 Layer 1 deleted", "2 Middle", "1 Bottom"},
+         {"add 2 4", "edit 2", "name 2 \"Layer 1\"", "deleted 2 0", "edit 2"}, 1, 2},
+        {"3D Paint delete layer", [](auto& s) { s.setLayerDeleted(1, true); },
+         {"3 Top", "2 Middle deleted", "1 Bottom"}, before, {"deleted 1 1", "edit 2"}, 1, 1},
         {"3D Paint change layer blend mode", [](auto& s) { s.setLayerBlend(2, Blend::Multiply); },
-         {"3 Top", "2 Middle", "1 Bottom blend=1"}, before},
+         {"3 Top", "2 Middle", "1 Bottom blend=1"}, before, {"blend 0 1"}, 1, 1},
         {"3D Paint change layer visibility", [](auto& s) { s.setLayerVisibility(1, false); },
-         {"3 Top", "2 Middle hidden", "1 Bottom"}, before},
+         {"3 Top", "2 Middle hidden", "1 Bottom"}, before, {"visible 1 0"}, 1, 1},
         {"3D Paint change layer name", [](auto& s) { s.setLayerName(0, "Sky"); },
-         {"3 Sky", "2 Middle", "1 Bottom"}, before},
+         {"3 Sky", "2 Middle", "1 Bottom"}, before, {"name 2 \"Sky\""}, 0, 1},
         {"3D Paint change layer name", [](auto& s) { s.setLayerName(1, ""); },
-         {"3 Top", "2 -", "1 Bottom"}, before},
-        {"3D Paint move layer", [](auto& s) { s.moveLayer(0, 2); },
-         {"2 Middle", "1 Bottom", "3 Top"}, before},
+         {"3 Top", "2 -", "1 Bottom"}, before, {"name 1 null"}, 0, 1},
+        {"3D Paint move layer", [](auto& s) { s.moveLayer(2, 0); },
+         {"1 Bottom", "3 Top", "2 Middle"}, before, {"move 0 2"}, 1, 1},
         {"3D Paint change layer background", [](auto& s) { s.setLayerBackgroundColor(1, {0.5f, 0, 0, 1}, true); },
-         {"3 Top", "2 Middle bg=0.5,0,0,1", "1 Bottom"}, before},
+         {"3 Top", "2 Middle bg=0.5,0,0,1", "1 Bottom"}, before, {"background 1 50"}, 1, 1},
+        {"", [](auto& s) { EXPECT_TRUE(s.setLayerBackgroundColor(2, {0.25f, 0, 0, 1}, false)); },
+         {"3 Top", "2 Middle", "1 Bottom bg=0.25,0,0,1"}, {}, {"background 0 25"}, 1, 1},
+        {"", [](auto& s) { s.setEditLayer(1); }, before, {}, {"edit 1"}, 0, 0},
+        // Rejected: out of range or unchanged.
+        {"", [](auto& s) { s.setEditLayer(0); }, before, {}, {}, 0, 0},
+        {"", [](auto& s) { s.setLayerDeleted(3, true), s.setLayerDeleted(0, false); }, before, {}, {}, 0, 0},
+        {"", [](auto& s) { s.setLayerBlend(1, Blend::Normal), s.setLayerBlend(3, Blend::Add); }, before, {}, {}, 0, 0},
+        {"", [](auto& s) { s.setLayerVisibility(0, true), s.setLayerVisibility(9, false); }, before, {}, {}, 0, 0},
+        {"", [](auto& s) { s.setLayerName(3, "X"), s.moveLayer(1, 1), s.moveLayer(0, 3), s.moveLayer(3, 0); },
+         before, {}, {}, 0, 0},
+        {"", [](auto& s) {
+             EXPECT_FALSE(s.setLayerBackgroundColor(0, {0, 0, 0, 0}, true));
+             EXPECT_FALSE(s.setLayerBackgroundColor(3, {1, 1, 1, 1}, true));
+         }, before, {}, {}, 0, 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        PaintScene scene(surfaceOf(ThreeLayers));
+        SCOPED_TRACE(testing::Message() << (&c - cases) << " " << c.step);
+        PaintScene scene(surfaceOf(ThreeLayers, 2));
         c.op(scene.surface);
-        ASSERT_EQ(scene.stack.count(), 1);
-        EXPECT_EQ(scene.stack.text(0), c.text);
         EXPECT_EQ(scene.list(), c.done);
         EXPECT_EQ(scene.renderer(), c.done);
+        EXPECT_EQ(scene.calls(), c.calls);
+        EXPECT_EQ(scene.runtime.renderRefreshCount(), c.refreshes);
+        EXPECT_EQ(scene.recorder.take(), QStringList(c.events, Updated.arg(scene.id)));
+        ASSERT_EQ(scene.stack.count(), *c.step ? 1 : 0);
+        if (!*c.step)
+            continue;
+        EXPECT_EQ(scene.stack.text(0), c.step);
         scene.stack.undo();
         EXPECT_EQ(scene.list(), c.undone);
         EXPECT_EQ(scene.renderer(), c.undone);
@@ -148,75 +172,6 @@ TEST(PaintSurface, AddClampsTheIndexAndTakesTheNextId)
     }
 }
 
-TEST(PaintSurface, AddQueuesAddDeleteAndEditTasksAndPostsTwoEvents)
-{
-    PaintScene scene(surfaceOf({"1 A", "2 B"}));
-    scene.surface.addLayer(1);
-    // Renderer index of list index 1 among three layers: 1.
-    EXPECT_EQ(scene.calls(), QStringList({"add 1 3", "edit 1", "name 1 \"Layer 1\"", "deleted 1 0", "edit 1"}));
-    EXPECT_EQ(scene.recorder.take(), QStringList({Updated.arg(scene.id), Updated.arg(scene.id)}));
-    EXPECT_EQ(scene.runtime.renderRefreshCount(), 1) << "only the deleted-flag tail asks for a refresh";
-}
-
-TEST(PaintSurface, EachOperationSendsItsTaskRefreshAndEvent)
-{
-    const auto rgba = orbColor_rgba{0.25f, 0, 0, 1};
-    const struct {
-        const char* name;
-        std::function<void(IPainterSurface&)> op;
-        QStringList calls;
-        int refreshes;
-    } cases[] = {
-        {"blend", [](auto& s) { s.setLayerBlend(0, Blend::Screen); }, {"blend 2 2"}, 1},
-        {"visibility", [](auto& s) { s.setLayerVisibility(2, false); }, {"visible 0 0"}, 1},
-        {"background", [&](auto& s) { s.setLayerBackgroundColor(1, rgba, false); }, {"background 1 25"}, 1},
-        {"move", [](auto& s) { s.moveLayer(2, 0); }, {"move 0 2"}, 1},
-        {"delete", [](auto& s) { s.setLayerDeleted(1, true); }, {"deleted 1 1", "edit 2"}, 1},
-        {"name", [](auto& s) { s.setLayerName(2, "Sky"); }, {"name 0 \"Sky\""}, 0},
-        {"empty name", [](auto& s) { s.setLayerName(2, ""); }, {"name 0 null"}, 0},
-        {"edit layer", [](auto& s) { s.setEditLayer(1); }, {"edit 1"}, 0},
-        {"same edit layer", [](auto& s) { s.setEditLayer(0); }, {}, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        PaintScene scene(surfaceOf(ThreeLayers, 2));
-        c.op(scene.surface);
-        EXPECT_EQ(scene.calls(), c.calls);
-        EXPECT_EQ(scene.runtime.renderRefreshCount(), c.refreshes);
-        const bool posts = c.calls.size() > 0 && !QString(c.name).startsWith("edit");
-        EXPECT_EQ(scene.recorder.take(), posts ? QStringList{Updated.arg(scene.id)} : QStringList{});
-    }
-}
-
-TEST(PaintSurface, RejectedRequestsPushNothingAndChangeNothing)
-{
-    const struct {
-        const char* name;
-        std::function<void(IPainterSurface&)> op;
-    } cases[] = {
-        {"delete past the end", [](auto& s) { s.setLayerDeleted(3, true); }},
-        {"delete an undeleted layer's flag to false", [](auto& s) { s.setLayerDeleted(0, false); }},
-        {"same blend", [](auto& s) { s.setLayerBlend(1, Blend::Normal); }},
-        {"blend past the end", [](auto& s) { s.setLayerBlend(3, Blend::Add); }},
-        {"same visibility", [](auto& s) { s.setLayerVisibility(0, true); }},
-        {"visibility past the end", [](auto& s) { s.setLayerVisibility(9, false); }},
-        {"name past the end", [](auto& s) { s.setLayerName(3, "X"); }},
-        {"move onto itself", [](auto& s) { s.moveLayer(1, 1); }},
-        {"move past the end", [](auto& s) { s.moveLayer(0, 3); }},
-        {"move from past the end", [](auto& s) { s.moveLayer(3, 0); }},
-        {"same background", [](auto& s) { EXPECT_FALSE(s.setLayerBackgroundColor(0, {0, 0, 0, 0}, true)); }},
-        {"background past the end", [](auto& s) { EXPECT_FALSE(s.setLayerBackgroundColor(3, {1, 1, 1, 1}, true)); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        PaintScene scene(surfaceOf(ThreeLayers));
-        c.op(scene.surface);
-        EXPECT_EQ(scene.stack.count(), 0);
-        EXPECT_EQ(scene.calls(), QStringList());
-        EXPECT_EQ(scene.recorder.take(), QStringList());
-    }
-}
-
 TEST(PaintSurface, InternalOperationsIgnoreUnknownLayerIds)
 {
     PaintScene scene(surfaceOf(ThreeLayers));
@@ -278,14 +233,8 @@ TEST(PaintSurface, BackgroundChangesOfOneLayerMergeIntoOneStep)
     EXPECT_EQ(scene.list().value(0), "3 Top bg=0.3,0,0,1");
 }
 
-TEST(PaintSurface, BackgroundWithoutUndoOrWithoutTaskQueue)
+TEST(PaintSurface, WithoutTaskQueueABackgroundChangesOnlyTheList)
 {
-    PaintScene scene(surfaceOf(ThreeLayers));
-    EXPECT_TRUE(scene.surface.setLayerBackgroundColor(2, {0, 1, 0, 1}, false));
-    EXPECT_EQ(scene.stack.count(), 0);
-    EXPECT_EQ(scene.renderer().value(2), "1 Bottom bg=0,1,0,1");
-
-    // Without a task queue the list changes, and nothing else happens.
     PaintScene alone(surfaceOf(ThreeLayers), false);
     EXPECT_TRUE(alone.surface.setLayerBackgroundColor(2, {0, 1, 0, 1}, true));
     EXPECT_EQ(alone.list().value(2), "1 Bottom bg=0,1,0,1");

@@ -22,6 +22,7 @@ Shell::Shell(QTextStream& out)
     addColorCommands(*this);
     addMaterialCommands(*this);
     addColorEditCommands(*this);
+    addPaintCommands(*this);
     addBrushCommands(*this);
 }
 

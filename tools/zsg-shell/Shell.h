@@ -114,4 +114,5 @@ void addCmfCommands(Shell& shell);
 void addColorCommands(Shell& shell);
 void addMaterialCommands(Shell& shell);
 void addColorEditCommands(Shell& shell);
+void addPaintCommands(Shell& shell);
 void addBrushCommands(Shell& shell);
