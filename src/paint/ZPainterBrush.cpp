@@ -279,7 +279,9 @@ void ZPainterBrush::readFromNode()
         if (const orbBrush_parameter* current = record(key, BrushInteger))
             choice->current = current->value.integer;
     const std::pair<const char*, float*> percents[] = {
-        {"basic_hardness", &m_hardnessPercent}, {"basic_opacity", &m_opacityPercent}, {"basic_flow_value", &m_flowPercent}};
+        {"basic_hardness", &m_hardnessPercent},
+        {"basic_opacity", &m_opacityPercent},
+        {"basic_flow_value", &m_flowPercent}};
     for (const auto& [name, percent] : percents)
         if (float fraction = 0; readParameter(name, fraction))
             *percent = 100.0f * fraction;

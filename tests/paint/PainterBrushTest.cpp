@@ -58,7 +58,10 @@ struct BrushTest : testing::Test {
     orb::MemoryRuntime runtime;
     DebugCapture debug;
 
-    std::unique_ptr<ZPainterBrush> create(float size) { return load(ZPainterBrush::createDefaultGraph(&runtime, size)); }
+    std::unique_ptr<ZPainterBrush> create(float size)
+    {
+        return load(ZPainterBrush::createDefaultGraph(&runtime, size));
+    }
     std::unique_ptr<ZPainterBrush> load(orbBrush_node* node)
     {
         return std::make_unique<ZPainterBrush>(node, &runtime, 42);
@@ -133,7 +136,8 @@ TEST_F(BrushTest, ParametersAreDescribedAndTranslated)
         {"color_shader", c + "Brush Color", "", Type::ShaderBase, Quantity::None, false},
         {"color_color", c + "Brush Color", "", Type::Color, Quantity::None, false},
         {"basic_rotation", c + "Angle", c + "Rotate the brush", Type::Float, Quantity::Angle, false},
-        {"basic_size_pen_pressure", "TODO!", c + "Use pen pressure to control size.\nRequires a pressure sensitive tablet.",
+        {"basic_size_pen_pressure", "TODO!",
+         c + "Use pen pressure to control size.\nRequires a pressure sensitive tablet.",
          Type::Boolean, Quantity::None, false},
         {"basic_size_px_value", c + "Size", c + "Adjust the size of the brush", Type::Float, Quantity::PixelLength,
          false},

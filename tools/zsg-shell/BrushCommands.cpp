@@ -98,22 +98,18 @@ struct BrushCommands {
         return brush.get();
     }
 
-    bool create(const QStringList& args);
-    bool load(const QStringList& args);
+    bool make(const QStringList& args, bool create);
+    bool read(const QStringList& args);
+    bool scale(const QStringList& args);
     bool get(const QStringList& args);
     bool set(const QStringList& args);
     bool list(const QStringList& args);
     bool write(const QStringList& args);
     bool nodeBegin(const QStringList& args);
     bool nodeSet(const QStringList& args);
+    bool nodeEnd(const QStringList& args);
     bool nodeShow(const QStringList& args);
-
-    void adopt(std::unique_ptr<IPainterBrush> made)
-    {
-        brush = std::move(made);
-        number(brush->brushNode());
-        shell.print(QStringLiteral("brush on node %1, material %2").arg(nodeName(brush->brushNode())).arg(idText(brush->materialId())));
-    }
+    bool unitScale(const QStringList& args);
 };
 
 QString valueText(const Parameter& p)
@@ -172,36 +168,46 @@ QString parameterText(const QString& name, const Parameter& p)
     return text;
 }
 
-bool BrushCommands::create(const QStringList& args)
+// 'create <size> [material]' and 'load <node> [material]'.
+bool BrushCommands::make(const QStringList& args, bool create)
 {
     if (!shell.expectArgs(args, 1, 2))
         return false;
     bool ok = false;
-    const float size = args[0].toFloat(&ok);
-    if (!ok)
+    const float size = create ? args[0].toFloat(&ok) : 0.0f;
+    if (create && !ok)
         return shell.fail(QStringLiteral("malformed size '%1'").arg(args[0]));
+    orbBrush_node* top = create ? nullptr : node(args[0]);
     const std::optional<std::uint32_t> material = args.size() > 1 ? shell.toUInt(args[1]) : orb::InvalidId;
-    if (!material)
-        return false;
-    IPainterManager* manager = requireManager();
+    IPainterManager* manager = (create || top) && material ? requireManager() : nullptr;
     if (!manager)
         return false;
     const DebugToShell debug(shell);
-    adopt(manager->createBrush(size, *material));
+    brush = create ? manager->createBrush(size, *material) : manager->loadBrush(top, *material);
+    number(brush->brushNode());
+    shell.print(QStringLiteral("brush on node %1, material %2")
+                    .arg(nodeName(brush->brushNode()), idText(brush->materialId())));
     return true;
 }
 
-bool BrushCommands::load(const QStringList& args)
+bool BrushCommands::read(const QStringList& args)
 {
-    if (!shell.expectArgs(args, 1, 2))
+    if (!shell.expectArgs(args, 0, 0) || !requireBrush())
         return false;
-    orbBrush_node* top = node(args[0]);
-    const std::optional<std::uint32_t> material = args.size() > 1 ? shell.toUInt(args[1]) : orb::InvalidId;
-    IPainterManager* manager = top && material ? requireManager() : nullptr;
-    if (!manager)
+    brush->readFromNode();
+    shell.print(QStringLiteral("read"));
+    return true;
+}
+
+bool BrushCommands::scale(const QStringList& args)
+{
+    if (!shell.expectArgs(args, 1, 1) || !requireBrush())
         return false;
-    const DebugToShell debug(shell);
-    adopt(manager->loadBrush(top, *material));
+    bool ok = false;
+    const float factor = args[0].toFloat(&ok);
+    if (!ok)
+        return shell.fail(QStringLiteral("malformed factor '%1'").arg(args[0]));
+    shell.print(brush->scale(factor) ? QStringLiteral("changed") : QStringLiteral("unchanged"));
     return true;
 }
 
@@ -270,7 +276,9 @@ bool BrushCommands::set(const QStringList& args)
     }
     case Type::ShaderBase:
         ok = ok && (words[0] == QLatin1String("none") || words[0] == QLatin1String("placeholder"));
-        changed = ok && store(p, words[0] == QLatin1String("none") ? nullptr : reinterpret_cast<orbShader*>(&g_placeholderShader));
+        changed = ok && store(p, words[0] == QLatin1String("none")
+                                     ? nullptr
+                                     : reinterpret_cast<orbShader*>(&g_placeholderShader));
         break;
     default: ok = false;
     }
@@ -332,13 +340,39 @@ bool BrushCommands::nodeSet(const QStringList& args)
         value.boolean = words[0] == QLatin1String("true");
         break;
     case BrushString: pointer = text.constData(); break;
-    case BrushLink: pointer = words[0] == QLatin1String("none") ? nullptr : node(words[0]); ok = ok && (pointer || words[0] == QLatin1String("none")); break;
+    case BrushLink:
+        pointer = words[0] == QLatin1String("none") ? nullptr : node(words[0]);
+        ok = ok && (pointer || words[0] == QLatin1String("none"));
+        break;
     case BrushShader: pointer = words[0] == QLatin1String("none") ? nullptr : &g_placeholderShader; break;
     }
     if (!ok)
         return shell.fail(QStringLiteral("malformed %1 value").arg(args[1]));
-    const bool accepted = orb_get_scene_api(shell.runtime().scene())->set_attribute(args[0].toUtf8().constData(), kind->code, pointer);
+    orbScene_api* api = orb_get_scene_api(shell.runtime().scene());
+    const bool accepted = api->set_attribute(args[0].toUtf8().constData(), kind->code, pointer);
     shell.print(accepted ? QStringLiteral("set %1").arg(args[0]) : QStringLiteral("refused %1").arg(args[0]));
+    return true;
+}
+
+bool BrushCommands::nodeEnd(const QStringList& args)
+{
+    if (!shell.expectArgs(args, 0, 0))
+        return false;
+    auto* made = static_cast<orbBrush_node*>(orb_get_scene_api(shell.runtime().scene())->end_node());
+    shell.print(made ? QStringLiteral("node ") + nodeName(made) : QStringLiteral("no node"));
+    return true;
+}
+
+bool BrushCommands::unitScale(const QStringList& args)
+{
+    if (!shell.expectArgs(args, 1, 1))
+        return false;
+    bool ok = false;
+    const float scale = args[0].toFloat(&ok);
+    if (!ok)
+        return shell.fail(QStringLiteral("malformed scale '%1'").arg(args[0]));
+    shell.runtime().setLengthUnitScale(scale);
+    shell.print(QStringLiteral("length unit scale %1").arg(scale));
     return true;
 }
 
@@ -360,7 +394,10 @@ bool BrushCommands::nodeShow(const QStringList& args)
         case BrushInteger: text = QStringLiteral("integer %1").arg(v.integer); break;
         case BrushFloat: text = QStringLiteral("float %1").arg(v.number); break;
         case BrushBoolean: text = v.boolean ? QStringLiteral("boolean true") : QStringLiteral("boolean false"); break;
-        case BrushString: text = v.string ? QStringLiteral("string \"%1\"").arg(QString::fromUtf8(v.string)) : QStringLiteral("string none"); break;
+        case BrushString:
+            text = v.string ? QStringLiteral("string \"%1\"").arg(QString::fromUtf8(v.string))
+                            : QStringLiteral("string none");
+            break;
         case BrushLink: text = QStringLiteral("link ") + nodeName(v.link); break;
         case BrushShader: text = v.shader ? QStringLiteral("shader placeholder") : QStringLiteral("shader none"); break;
         }
@@ -377,53 +414,20 @@ void addBrushCommands(Shell& shell)
     const auto bind = [c](bool (BrushCommands::*f)(const QStringList&)) {
         return [c, f](const QStringList& args) { return (c.get()->*f)(args); };
     };
-    shell.addCommand(
-        "brush", "paint brushes",
-        {{"create", "<size> [material]", bind(&BrushCommands::create)},
-         {"load", "<node> [material]", bind(&BrushCommands::load)},
-         {"get", "<key>", bind(&BrushCommands::get)},
-         {"set", "<key> <value...>", bind(&BrushCommands::set)},
-         {"list", "", bind(&BrushCommands::list)},
-         {"read", "", [c](const QStringList& args) {
-              if (!c->shell.expectArgs(args, 0, 0) || !c->requireBrush())
-                  return false;
-              c->brush->readFromNode();
-              c->shell.print(QStringLiteral("read"));
-              return true;
-          }},
-         {"write", "", bind(&BrushCommands::write)},
-         {"scale", "<factor>", [c](const QStringList& args) {
-              bool ok = false;
-              const float factor = args.value(0).toFloat(&ok);
-              if (!c->shell.expectArgs(args, 1, 1) || !c->requireBrush())
-                  return false;
-              if (!ok)
-                  return c->shell.fail(QStringLiteral("malformed factor '%1'").arg(args[0]));
-              c->shell.print(c->brush->scale(factor) ? QStringLiteral("changed") : QStringLiteral("unchanged"));
-              return true;
-          }}});
-    shell.addCommand(
-        "brushnode", "brush nodes through the scene API; kinds: color integer float boolean string link shader",
-        {{"begin", "<type> [id]", bind(&BrushCommands::nodeBegin)},
-         {"set", "<name> <kind> <value...>", bind(&BrushCommands::nodeSet)},
-         {"end", "", [c](const QStringList& args) {
-              if (!c->shell.expectArgs(args, 0, 0))
-                  return false;
-              void* made = orb_get_scene_api(c->shell.runtime().scene())->end_node();
-              c->shell.print(made ? QStringLiteral("node ") + c->nodeName(static_cast<orbBrush_node*>(made))
-                                  : QStringLiteral("no node"));
-              return true;
-          }},
-         {"show", "<node>", bind(&BrushCommands::nodeShow)},
-         {"unitscale", "<scale>", [c](const QStringList& args) {
-              bool ok = false;
-              const float scale = args.value(0).toFloat(&ok);
-              if (!c->shell.expectArgs(args, 1, 1))
-                  return false;
-              if (!ok)
-                  return c->shell.fail(QStringLiteral("malformed scale '%1'").arg(args[0]));
-              c->shell.runtime().setLengthUnitScale(scale);
-              c->shell.print(QStringLiteral("length unit scale %1").arg(scale));
-              return true;
-          }}});
+    shell.addCommand("brush", "paint brushes",
+                     {{"create", "<size> [material]", [c](const QStringList& args) { return c->make(args, true); }},
+                      {"load", "<node> [material]", [c](const QStringList& args) { return c->make(args, false); }},
+                      {"get", "<key>", bind(&BrushCommands::get)},
+                      {"set", "<key> <value...>", bind(&BrushCommands::set)},
+                      {"list", "", bind(&BrushCommands::list)},
+                      {"read", "", bind(&BrushCommands::read)},
+                      {"write", "", bind(&BrushCommands::write)},
+                      {"scale", "<factor>", bind(&BrushCommands::scale)}});
+    shell.addCommand("brushnode",
+                     "brush nodes through the scene API; kinds: color integer float boolean string link shader",
+                     {{"begin", "<type> [id]", bind(&BrushCommands::nodeBegin)},
+                      {"set", "<name> <kind> <value...>", bind(&BrushCommands::nodeSet)},
+                      {"end", "", bind(&BrushCommands::nodeEnd)},
+                      {"show", "<node>", bind(&BrushCommands::nodeShow)},
+                      {"unitscale", "<scale>", bind(&BrushCommands::unitScale)}});
 }
