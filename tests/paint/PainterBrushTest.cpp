@@ -92,7 +92,6 @@ TEST_F(BrushTest, DefaultGraphSizesFollowTheSceneUnit)
         EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_spacing_world"), row.spacing) << row.size;
         EXPECT_EQ(valueOf<float>(*brush, "basic_size_px_value"), 5.0f);
         EXPECT_EQ(valueOf<float>(*brush, "basic_flow_value"), 1.0f);
-        EXPECT_EQ(valueOf<float>(*brush, "basic_size_world_jitter"), 0.0f);
         EXPECT_EQ(brush->materialId(), 42u);
     }
     const auto brush = create(20);
@@ -134,7 +133,6 @@ TEST_F(BrushTest, ParametersAreDescribedAndTranslated)
     const Row rows[] = {
         {"basic_pen_pressure_mode", "", "", Type::Integer, Quantity::None, false},
         {"color_shader", c + "Brush Color", "", Type::ShaderBase, Quantity::None, false},
-        {"color_color", c + "Brush Color", "", Type::Color, Quantity::None, false},
         {"basic_rotation", c + "Angle", c + "Rotate the brush", Type::Float, Quantity::Angle, false},
         {"basic_size_pen_pressure", "TODO!",
          c + "Use pen pressure to control size.\nRequires a pressure sensitive tablet.",
@@ -143,15 +141,8 @@ TEST_F(BrushTest, ParametersAreDescribedAndTranslated)
          false},
         {"basic_size_world_value", c + "Size", c + "Adjust the size of the brush", Type::Float, Quantity::Length,
          false},
-        {"basic_spacing_percent", c + "Spacing", c + "Adjust the spacing of the brush", Type::Float,
-         Quantity::Percentage, false},
         {"basic_flow_value_percent", c + "Flow", c + "Adjust the flow of the brush", Type::Float, Quantity::Percentage,
          true},
-        {"basic_opacity_pen_pressure", c + "Opacity",
-         c + "Use pen pressure to control opacity.\nRequires a pressure sensitive tablet.", Type::Boolean,
-         Quantity::None, false},
-        {"basic_stencil_filepath", c + "Brush Shape", "", Type::String, Quantity::None, false},
-        {"basic_adaptive_spacing", c + "Scale with size", "", Type::Boolean, Quantity::None, false},
         {"basic_mode", c + "Paint Mode", "", Type::Enumerable, Quantity::None, false},
     };
     for (const Row& row : rows) {
