@@ -1,8 +1,8 @@
 #pragma once
 // A paint brush: the renderer's brush node graph seen as described, typed
-// parameters. Graph-bound parameters edit the renderer's nodes in place, so a
-// brush must not outlive its nodes; member-bound ones reach the graph only
-// through writeToNode.
+// parameters. Graph-bound parameters edit the renderer's nodes in place and
+// member-bound ones the brush, so drop every Parameter before the brush and the
+// brush before its nodes. Member values reach the graph only through writeToNode.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbTypes.h>
