@@ -75,7 +75,8 @@ TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
         {"", [](auto& s) {
              s.setLayerDeletedInternal(99, true), s.setLayerBlendInternal(99, Blend::Add);
              s.setLayerVisibilityInternal(99, false), s.setLayerNameInternal(99, "X");
-             s.moveLayerInternal(99, 1), s.moveLayerInternal(1, 99), s.setLayerBackgroundColorInternal(99, {1, 1, 1, 1});
+             s.moveLayerInternal(99, 1), s.moveLayerInternal(1, 99);
+             s.setLayerBackgroundColorInternal(99, {1, 1, 1, 1});
          }, before, {}, {}, 0, 0},
     };
     for (const auto& c : cases) {
