@@ -21,7 +21,8 @@ std::atomic<std::int64_t> g_painters{0};
 
 MemoryStats memoryStats()
 {
-    return {g_allocations.load(), g_aligned.load(), g_arrays.load(), g_records.load(), g_strings.load(), g_painters.load()};
+    return {g_allocations.load(), g_aligned.load(), g_arrays.load(),
+            g_records.load(), g_strings.load(), g_painters.load()};
 }
 
 void Unique_array_helper::free(void* data)

@@ -4,12 +4,9 @@
 
 #include "paint/PaintTestSupport.h"
 
-#include <zsg/paint/ZAddLayerCommand.h>
-
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <random>
 
 using namespace zsg;
@@ -39,7 +36,7 @@ TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
     const QStringList before = {"3 Top", "2 Middle", "1 Bottom"};
     const struct {
         const char* step;
-        std::function<void(IPainterSurface&)> op;
+        std::function<void(ZPaintSurface&)> op;
         QStringList done, undone, calls;
         int refreshes, events;
     } cases[] = {
@@ -73,6 +70,13 @@ TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
         {"", [](auto& s) {
              EXPECT_FALSE(s.setLayerBackgroundColor(0, {0, 0, 0, 0}, true));
              EXPECT_FALSE(s.setLayerBackgroundColor(3, {1, 1, 1, 1}, true));
+         }, before, {}, {}, 0, 0},
+        // The internal tier ignores unknown layer ids.
+        {"", [](auto& s) {
+             s.setLayerDeletedInternal(99, true), s.setLayerBlendInternal(99, Blend::Add);
+             s.setLayerVisibilityInternal(99, false), s.setLayerNameInternal(99, "X");
+             s.moveLayerInternal(99, 1), s.moveLayerInternal(1, 99);
+             s.setLayerBackgroundColorInternal(99, {1, 1, 1, 1});
          }, before, {}, {}, 0, 0},
     };
     for (const auto& c : cases) {
@@ -128,64 +132,32 @@ TEST(PaintSurface, MovesAndTheirUndoPutLayersBackAfterTheirNeighbour)
     }
 }
 
+// The new layer's name, and where a clamped index puts it (it becomes the edit layer).
 TEST(PaintSurface, NewLayersAreNumberedAboveTheHighestLayerNumber)
 {
     const struct {
         QStringList layers;  // bottom first; '!' marks a deleted layer
+        int index;
         QString name;
+        int at;
     } cases[] = {
-        {{"1 Layer 1", "2 Layer 4", "3 Sky"}, "Layer 5"},
-        {{}, "Layer 1"},
-        {{"1 Layer 2!"}, "Layer 3"},
-        {{"1 Layer", "2", "3 layer 7", "4 Layers 9"}, "Layer 1"},
-        {{"1 Layer 3 ", "2 Layer8"}, "Layer 9"},
-        {{"1 Layer 2147483647"}, "Layer 2147483648"},
+        {{"1 Layer 1", "2 Layer 4", "3 Sky"}, 0, "Layer 5", 0},
+        {{}, 0, "Layer 1", 0},
+        {{"1 Layer 2!"}, 0, "Layer 3", 0},
+        {{"1 Layer", "2", "3 layer 7", "4 Layers 9"}, 2, "Layer 1", 2},
+        {{"1 Layer 3 ", "2 Layer8"}, -3, "Layer 9", 0},
+        {{"1 Layer 3 ", "7 Sky"}, 99, "Layer 4", 2},
+        {{"1 Layer 2147483647"}, 1, "Layer 2147483648", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.layers.join(", ").toStdString());
         PaintScene scene(surfaceOf(c.layers));
-        scene.surface.addLayer(0);
-        const QString added = scene.list().value(0);
-        EXPECT_EQ(added.section(' ', 1), c.name);
-        EXPECT_EQ(scene.renderer().value(0), added);
-    }
-}
-
-TEST(PaintSurface, AddClampsTheIndexAndTakesTheNextId)
-{
-    const struct {
-        int index;
-        QStringList layers;
-    } cases[] = {
-        {-3, {"8 Layer 1", "7 B", "2 A"}},
-        {0, {"8 Layer 1", "7 B", "2 A"}},
-        {1, {"7 B", "8 Layer 1", "2 A"}},
-        {2, {"7 B", "2 A", "8 Layer 1"}},
-        {99, {"7 B", "2 A", "8 Layer 1"}},
-    };
-    for (const auto& c : cases) {
-        PaintScene scene(surfaceOf({"2 A", "7 B"}));
         scene.surface.addLayer(c.index);
-        EXPECT_EQ(scene.list(), c.layers) << c.index;
-        EXPECT_EQ(scene.renderer(), c.layers) << c.index;
-        EXPECT_EQ(scene.surface.editLayer(), std::uint32_t(c.layers.indexOf("8 Layer 1"))) << c.index;
+        const QStringList list = scene.list();
+        EXPECT_EQ(list.value(c.at).section(' ', 1), c.name);
+        EXPECT_EQ(scene.renderer(), list);
+        EXPECT_EQ(scene.surface.editLayer(), std::uint32_t(c.at));
     }
-}
-
-TEST(PaintSurface, InternalOperationsIgnoreUnknownLayerIds)
-{
-    PaintScene scene(surfaceOf(ThreeLayers));
-    ZPaintSurface& s = scene.surface;
-    s.setLayerDeletedInternal(99, true);
-    s.setLayerBlendInternal(99, Blend::Add);
-    s.setLayerVisibilityInternal(99, false);
-    s.setLayerNameInternal(99, "X");
-    s.moveLayerInternal(99, 1);
-    s.moveLayerInternal(1, 99);
-    s.setLayerBackgroundColorInternal(99, {1, 1, 1, 1});
-    EXPECT_EQ(scene.calls(), QStringList());
-    EXPECT_EQ(scene.recorder.take(), QStringList());
-    EXPECT_EQ(scene.list(), QStringList({"3 Top", "2 Middle", "1 Bottom"}));
 }
 
 TEST(PaintSurface, DeletionMovesTheEditLayerToTheNearestLayerLeft)
@@ -250,96 +222,83 @@ TEST(PaintSurface, WithoutTaskQueueABackgroundChangesOnlyTheList)
 // other side of a layer added later.
 TEST(PaintSurface, RandomSessionsAgreeWithAModelAndTheRenderer)
 {
-    struct Layer {
-        std::uint32_t id;
-        QString name;
-        bool deleted = false, visible = true;
-        int blend = 0;
-        float red = 0;
-    };
-    const auto text = [](const std::vector<Layer>& layers) {
+    const auto text = [](const std::vector<orb::PaintLayer>& layers) {
         QStringList out;
-        for (const Layer& l : layers)
-            out << test::layerText({l.id, l.name.isEmpty() ? std::nullopt : std::optional(l.name.toStdString()),
-                                    l.deleted, l.visible, Blend(l.blend), {l.red, 0, 0, l.red == 0 ? 0.f : 1.f}});
+        for (const orb::PaintLayer& layer : layers)
+            out << test::layerText(layer);
         return out;
     };
+    const auto sorted = [](QStringList layers) { return layers.sort(), layers; };
     for (unsigned seed = 1; seed <= 8; ++seed) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
         PaintScene scene(surfaceOf({"1 A", "2 B", "3 C", "4 D"}));
-        std::vector<Layer> model = {{4, "D"}, {3, "C"}, {2, "B"}, {1, "A"}};
+        std::vector<orb::PaintLayer> model = layersFrom({"4 D", "3 C", "2 B", "1 A"});  // topmost first
         const QStringList original = text(model);
         std::uint32_t nextId = 5;
         const auto nextName = [&model] {
             int highest = 0;
-            for (const Layer& l : model)
-                if (l.name.startsWith("Layer "))
-                    highest = std::max(highest, l.name.mid(6).toInt());
-            return QStringLiteral("Layer %1").arg(highest + 1);
+            for (const orb::PaintLayer& l : model)
+                if (l.name && l.name->starts_with("Layer "))
+                    highest = std::max(highest, std::stoi(l.name->substr(6)));
+            return "Layer " + std::to_string(highest + 1);
         };
         for (int step = 0; step < 60; ++step) {
             const auto n = std::uint32_t(model.size());
-            const std::uint32_t i = random() % n, j = random() % n;
+            const std::uint32_t i = random() % n, j = random() % n, at = random() % (n + 1);
+            orb::PaintLayer& l = model[i];
             switch (random() % 7) {
-            case 0: {
-                const int at = int(random() % (n + 1));
-                scene.surface.addLayer(at);
+            case 0:
+                scene.surface.addLayer(int(at));
                 model.insert(model.begin() + at, {nextId++, nextName()});
                 break;
-            }
             case 1:
-                scene.surface.setLayerDeleted(i, !model[i].deleted);
-                model[i].deleted = true;  // clearing the flag this way is left to undo
+                scene.surface.setLayerDeleted(i, !l.deleted);
+                l.deleted = true;  // clearing the flag this way is left to undo
                 break;
             case 2:
-                model[i].blend = int(random() % 3);
-                scene.surface.setLayerBlend(i, Blend(model[i].blend));
+                l.blendMode = Blend(random() % 3);
+                scene.surface.setLayerBlend(i, l.blendMode);
                 break;
             case 3:
-                scene.surface.setLayerVisibility(i, !model[i].visible);
-                model[i].visible = !model[i].visible;
+                l.visible = !l.visible;
+                scene.surface.setLayerVisibility(i, l.visible);
                 break;
             case 4:
-                model[i].name = step % 3 ? QStringLiteral("N%1").arg(step) : QString();
+                l.name = step % 3 ? std::optional("N" + std::to_string(step)) : std::nullopt;
                 scene.settleBeforeRename("3D Paint change layer name");
-                scene.surface.setLayerName(i, model[i].name);
+                scene.surface.setLayerName(i, QString::fromStdString(l.name.value_or("")));
                 break;
             case 5: {
                 scene.surface.moveLayer(i, j);
-                const Layer moved = model[i];
+                const orb::PaintLayer moved = l;
                 model.erase(model.begin() + i);
                 model.insert(model.begin() + j, moved);
                 break;
             }
             case 6:
-                model[i].red = float(step + 1) / 64;
-                scene.surface.setLayerBackgroundColor(i, {model[i].red, 0, 0, 1}, true);
+                l.background = {float(step + 1) / 64, 0, 0, 1};
+                scene.surface.setLayerBackgroundColor(i, l.background, true);
                 break;
             }
             ASSERT_EQ(scene.list(), text(model)) << "step " << step;
         }
         const QStringList session = scene.list();
         ASSERT_EQ(scene.renderer(), session);
-        const auto byId = [](const QStringList& layers) {
-            std::map<QString, QString> out;
-            for (const QString& layer : layers)
-                out[layer.section(' ', 0, 0)] = layer;
-            return out;
-        };
 
         scene.undoAll();
-        QStringList originals = scene.list();
-        const QStringList undone = scene.renderer();
-        EXPECT_EQ(undone, originals);
-        originals.removeIf([](const QString& l) { return l.section(' ', 0, 0).toUInt() >= 5; });
+        EXPECT_EQ(scene.renderer(), scene.list());
+        QStringList originals;
+        for (const QString& layer : scene.list()) {
+            if (layer.section(' ', 0, 0).toUInt() < 5)
+                originals << layer;
+            else
+                EXPECT_TRUE(layer.contains(" deleted")) << layer.toStdString();
+        }
         EXPECT_EQ(originals, original);
-        for (const QString& added : undone)
-            if (added.section(' ', 0, 0).toUInt() >= 5)
-                EXPECT_TRUE(added.contains(" deleted")) << added.toStdString();
 
         scene.redoAll();
-        EXPECT_EQ(byId(scene.list()), byId(session));
+        EXPECT_EQ(sorted(scene.list()), sorted(session));
         EXPECT_EQ(scene.renderer(), scene.list());
     }
 }

@@ -82,7 +82,7 @@ public:
     {
         log("background", i, int(c.r * 100)), m_inner->setLayerBackgroundColor(i, c);
     }
-    void moveLayer(std::uint32_t from, std::uint32_t to) override { log("move", from, to), m_inner->moveLayer(from, to); }
+    void moveLayer(std::uint32_t a, std::uint32_t b) override { log("move", a, b), m_inner->moveLayer(a, b); }
 
     QStringList take()
     {

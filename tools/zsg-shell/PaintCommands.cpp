@@ -135,8 +135,8 @@ struct PaintCommands {
         const std::vector<orbLayerInfo> list = surface->layers();
         for (std::size_t i = 0; i < list.size(); ++i) {
             const orbLayerInfo& l = list[i];
-            shell.print(layerLine(i, i == surface->editLayer(), l.id, l.name, l.deleted, l.visible, l.blendMode,
-                                  l.background));
+            shell.print(
+                layerLine(i, i == surface->editLayer(), l.id, l.name, l.deleted, l.visible, l.blendMode, l.background));
         }
         shell.taskQueue().waitForIdle();
         const std::optional<orb::PaintSurfaceContent> content = shell.runtime().paintSurface(surface->id());
@@ -158,7 +158,8 @@ struct PaintCommands {
             resolution && args.size() == 2 ? shell.toUInt(args[1]) : std::optional(orb::InvalidId);
         if (!resolution || !source)
             return false;
-        shell.print(QStringLiteral("created surface %1").arg(idText(painter->createSurface(int(*resolution), *source))));
+        shell.print(
+            QStringLiteral("created surface %1").arg(idText(painter->createSurface(int(*resolution), *source))));
         return true;
     }
 };
@@ -187,7 +188,8 @@ void addPaintCommands(Shell& shell)
                      painter->reload();
                  return painter != nullptr;
              }},
-            {"create", "<resolution> [<source surface>]", [paint](const QStringList& args) { return paint->create(args); }},
+            {"create", "<resolution> [<source surface>]",
+             [paint](const QStringList& args) { return paint->create(args); }},
             {"resolution", "<surface> <resolution>",
              [paint](const QStringList& args) {
                  IPainter* painter = paint->shell.expectArgs(args, 2, 2) ? paint->requirePainter() : nullptr;
@@ -199,7 +201,8 @@ void addPaintCommands(Shell& shell)
             {"layers", "<surface>", [paint](const QStringList& args) { return paint->layers(args); }},
             {"surface-deleted", "<surface> true|false",
              [paint](const QStringList& args) {
-                 IPainterSurface* surface = paint->shell.expectArgs(args, 2, 2) ? paint->requireSurface(args[0]) : nullptr;
+                 IPainterSurface* surface =
+                     paint->shell.expectArgs(args, 2, 2) ? paint->requireSurface(args[0]) : nullptr;
                  const std::optional<bool> flag = surface ? paint->boolean(args[1]) : std::nullopt;
                  if (flag)
                      surface->setDeleted(*flag);
@@ -207,7 +210,8 @@ void addPaintCommands(Shell& shell)
              }},
             {"add", "<surface> <index>",
              [paint](const QStringList& args) {
-                 IPainterSurface* surface = paint->shell.expectArgs(args, 2, 2) ? paint->requireSurface(args[0]) : nullptr;
+                 IPainterSurface* surface =
+                     paint->shell.expectArgs(args, 2, 2) ? paint->requireSurface(args[0]) : nullptr;
                  bool ok = false;
                  const int index = surface ? args[1].toInt(&ok) : 0;
                  if (surface && !ok)
@@ -216,46 +220,59 @@ void addPaintCommands(Shell& shell)
                      surface->addLayer(index);
                  return ok;
              }},
-            {"delete", "<surface> <index> true|false", withTarget(1, [paint](auto* s, std::uint32_t i, const auto& rest) {
-                 const std::optional<bool> flag = paint->boolean(rest[0]);
-                 if (flag)
-                     s->setLayerDeleted(i, *flag);
-                 return flag.has_value();
-             })},
-            {"blend", "<surface> <index> <mode>", withTarget(1, [paint](auto* s, std::uint32_t i, const auto& rest) {
-                 const std::optional<std::uint32_t> mode = paint->shell.toUInt(rest[0]);
-                 if (mode)
-                     s->setLayerBlend(i, orb::ColorBlendMode(*mode));
-                 return mode.has_value();
-             })},
-            {"visible", "<surface> <index> true|false", withTarget(1, [paint](auto* s, std::uint32_t i, const auto& rest) {
-                 const std::optional<bool> flag = paint->boolean(rest[0]);
-                 if (flag)
-                     s->setLayerVisibility(i, *flag);
-                 return flag.has_value();
-             })},
+            {"delete", "<surface> <index> true|false",
+             withTarget(1,
+                        [paint](auto* s, std::uint32_t i, const auto& rest) {
+                            const std::optional<bool> flag = paint->boolean(rest[0]);
+                            if (flag)
+                                s->setLayerDeleted(i, *flag);
+                            return flag.has_value();
+                        })},
+            {"blend", "<surface> <index> <mode>",
+             withTarget(1,
+                        [paint](auto* s, std::uint32_t i, const auto& rest) {
+                            const std::optional<std::uint32_t> mode = paint->shell.toUInt(rest[0]);
+                            if (mode)
+                                s->setLayerBlend(i, orb::ColorBlendMode(*mode));
+                            return mode.has_value();
+                        })},
+            {"visible", "<surface> <index> true|false",
+             withTarget(1,
+                        [paint](auto* s, std::uint32_t i, const auto& rest) {
+                            const std::optional<bool> flag = paint->boolean(rest[0]);
+                            if (flag)
+                                s->setLayerVisibility(i, *flag);
+                            return flag.has_value();
+                        })},
             {"name", "<surface> <index> <name> (\"\" clears it)",
-             withTarget(1, [](auto* s, std::uint32_t i, const auto& rest) {
-                 s->setLayerName(i, rest[0]);
-                 return true;
-             })},
-            {"move", "<surface> <from> <to>", withTarget(1, [paint](auto* s, std::uint32_t i, const auto& rest) {
-                 const std::optional<std::uint32_t> to = paint->shell.toUInt(rest[0]);
-                 if (to)
-                     s->moveLayer(i, *to);
-                 return to.has_value();
-             })},
+             withTarget(1,
+                        [](auto* s, std::uint32_t i, const auto& rest) {
+                            s->setLayerName(i, rest[0]);
+                            return true;
+                        })},
+            {"move", "<surface> <from> <to>",
+             withTarget(1,
+                        [paint](auto* s, std::uint32_t i, const auto& rest) {
+                            const std::optional<std::uint32_t> to = paint->shell.toUInt(rest[0]);
+                            if (to)
+                                s->moveLayer(i, *to);
+                            return to.has_value();
+                        })},
             {"background", "<surface> <index> <r> <g> <b> true|false (undoable)",
-             withTarget(4, [paint](auto* s, std::uint32_t i, const auto& rest) {
-                 const std::optional<orbColor_rgba> color = paint->shell.toRgba(rest, 0);
-                 const std::optional<bool> undoable = color ? paint->boolean(rest[3]) : std::nullopt;
-                 if (undoable)
-                     paint->shell.print(s->setLayerBackgroundColor(i, *color, *undoable) ? "changed" : "unchanged");
-                 return undoable.has_value();
-             })},
-            {"edit", "<surface> <index>", withTarget(0, [](auto* s, std::uint32_t i, const auto&) {
-                 s->setEditLayer(i);
-                 return true;
-             })},
+             withTarget(4,
+                        [paint](auto* s, std::uint32_t i, const auto& rest) {
+                            const std::optional<orbColor_rgba> color = paint->shell.toRgba(rest, 0);
+                            const std::optional<bool> undoable = color ? paint->boolean(rest[3]) : std::nullopt;
+                            if (undoable)
+                                paint->shell.print(s->setLayerBackgroundColor(i, *color, *undoable) ? "changed"
+                                                                                                    : "unchanged");
+                            return undoable.has_value();
+                        })},
+            {"edit", "<surface> <index>",
+             withTarget(0,
+                        [](auto* s, std::uint32_t i, const auto&) {
+                            s->setEditLayer(i);
+                            return true;
+                        })},
         });
 }
