@@ -175,6 +175,14 @@ void addPaintCommands(Shell& shell)
             return target && f(target->first, target->second, args.mid(2));
         };
     };
+    auto withFlag = [paint, withTarget](void (IPainterSurface::*set)(std::uint32_t, bool)) {
+        return withTarget(1, [paint, set](IPainterSurface* s, std::uint32_t i, const QStringList& rest) {
+            const std::optional<bool> flag = paint->boolean(rest[0]);
+            if (flag)
+                (s->*set)(i, *flag);
+            return flag.has_value();
+        });
+    };
     shell.addCommand(
         "paint", "3D paint surfaces and layers (indices: 0 is the topmost layer)",
         {
@@ -220,14 +228,7 @@ void addPaintCommands(Shell& shell)
                      surface->addLayer(index);
                  return ok;
              }},
-            {"delete", "<surface> <index> true|false",
-             withTarget(1,
-                        [paint](auto* s, std::uint32_t i, const auto& rest) {
-                            const std::optional<bool> flag = paint->boolean(rest[0]);
-                            if (flag)
-                                s->setLayerDeleted(i, *flag);
-                            return flag.has_value();
-                        })},
+            {"delete", "<surface> <index> true|false", withFlag(&IPainterSurface::setLayerDeleted)},
             {"blend", "<surface> <index> <mode>",
              withTarget(1,
                         [paint](auto* s, std::uint32_t i, const auto& rest) {
@@ -236,14 +237,7 @@ void addPaintCommands(Shell& shell)
                                 s->setLayerBlend(i, orb::ColorBlendMode(*mode));
                             return mode.has_value();
                         })},
-            {"visible", "<surface> <index> true|false",
-             withTarget(1,
-                        [paint](auto* s, std::uint32_t i, const auto& rest) {
-                            const std::optional<bool> flag = paint->boolean(rest[0]);
-                            if (flag)
-                                s->setLayerVisibility(i, *flag);
-                            return flag.has_value();
-                        })},
+            {"visible", "<surface> <index> true|false", withFlag(&IPainterSurface::setLayerVisibility)},
             {"name", "<surface> <index> <name> (\"\" clears it)",
              withTarget(1,
                         [](auto* s, std::uint32_t i, const auto& rest) {
