@@ -51,9 +51,10 @@ asan: deps
 
 tsan: deps
 	cmake --preset tsan
-	cmake --build --preset tsan --target zcore_task_tests orbmem_tests
+	cmake --build --preset tsan --target zcore_task_tests orbmem_tests paint_thread_tests
 	TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/zcore/zcore_task_tests
 	TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/orbmem/orbmem_tests
+	TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/paint/paint_thread_tests
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

@@ -115,10 +115,6 @@ bool MemoryRuntime::setMaterialMetaData(orb::MaterialId id, const orb::MetaData&
     return true;
 }
 
-// Brush graphs are not kept by this runtime yet: every request reports
-// "none" and every write fails.
-void* MemoryRuntime::brushNodeRecord(orb::painter::orbBrush_node*) { return nullptr; }
-void MemoryRuntime::brushNodeChanged(orb::painter::orbBrush_node*) {}
 
 orb::ColorId MemoryRuntime::createColor(const std::string& name, orbColor_rgba value)
 {
@@ -355,6 +351,51 @@ void MemoryRuntime::setEnvironmentLightMask(std::uint32_t mask)
 {
     auto lock = d->locked();
     d->scene.lightLayers().environment_light_mask = mask;
+}
+
+// Paint surfaces.
+orb::SurfaceId MemoryRuntime::createPaintSurface(PaintSurfaceContent content)
+{
+    return d->scene.painterFactory().painter().addSurface(std::move(content));
+}
+
+std::optional<PaintSurfaceContent> MemoryRuntime::paintSurface(orb::SurfaceId id) const
+{
+    const PaintSurface* surface = d->scene.painterFactory().painter().surface(id);
+    return surface ? std::optional(surface->content()) : std::nullopt;
+}
+
+void MemoryRuntime::setPaintWorkTime(std::chrono::microseconds time)
+{
+    d->scene.painterFactory().painter().setWorkTime(time);
+}
+
+// Brush nodes.
+orb::painter::orbBrush_node_record* MemoryRuntime::brushNodeRecord(orb::painter::orbBrush_node* node)
+{
+    auto lock = d->locked();
+    orb::painter::orbBrush_node* known = d->scene.brushNodes().find(node);
+    return known ? &known->record : nullptr;
+}
+
+void MemoryRuntime::brushNodeChanged(orb::painter::orbBrush_node* node)
+{
+    auto lock = d->locked();
+    if (orb::painter::orbBrush_node* known = d->scene.brushNodes().find(node))
+        ++known->changeCount;
+}
+
+void MemoryRuntime::setLengthUnitScale(float scale)
+{
+    auto lock = d->locked();
+    d->scene.brushNodes().lengthUnitScale = scale;
+}
+
+int MemoryRuntime::brushNodeChangedCount(orb::painter::orbBrush_node* node) const
+{
+    auto lock = d->locked();
+    const orb::painter::orbBrush_node* known = d->scene.brushNodes().find(node);
+    return known ? known->changeCount : 0;
 }
 
 } // namespace orb

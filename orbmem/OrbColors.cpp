@@ -6,21 +6,7 @@
 #include <cstring>
 #include <new>
 
-namespace {
-// An owning array for Unique_array_helper::free; an empty list has no block.
-template <typename T>
-orb::Array<T> toArray(const std::vector<T>& ids)
-{
-    if (ids.empty())
-        return {};
-    auto* data = static_cast<T*>(std::malloc(ids.size() * sizeof(T)));
-    if (!data)
-        throw std::bad_alloc();
-    std::memcpy(data, ids.data(), ids.size() * sizeof(T));
-    ++orb::g_arrays;
-    return {data, ids.size()};
-}
-} // namespace
+using orbmem::toArray;
 
 orbScene_api* orb_get_scene_api(orbScene* scene)
 {

@@ -17,10 +17,12 @@ namespace orb {
 std::atomic<std::int64_t> g_arrays{0};
 std::atomic<std::int64_t> g_records{0};
 std::atomic<std::int64_t> g_strings{0};
+std::atomic<std::int64_t> g_painters{0};
 
 MemoryStats memoryStats()
 {
-    return {g_allocations.load(), g_aligned.load(), g_arrays.load(), g_records.load(), g_strings.load()};
+    return {g_allocations.load(), g_aligned.load(), g_arrays.load(),
+            g_records.load(), g_strings.load(), g_painters.load()};
 }
 
 void Unique_array_helper::free(void* data)

@@ -364,19 +364,26 @@ orb::Record* SceneApi::end_colorway()
     return m_scene.addColorway(m_id, m_name);
 }
 
-// Brush node graphs are not kept by this scene yet.
-void SceneApi::begin_node(const char*, std::uint32_t)
+void SceneApi::begin_node(const char* typeName, std::uint32_t id)
 {
     std::lock_guard lock(m_scene.mutex());
-    m_building = Building::Nothing;
+    m_building = m_scene.brushNodes().begin(typeName, id) ? Building::Node : Building::Nothing;
 }
 
-void* SceneApi::end_node() { return nullptr; }
+void* SceneApi::end_node()
+{
+    std::lock_guard lock(m_scene.mutex());
+    if (std::exchange(m_building, Building::Nothing) != Building::Node)
+        return nullptr;
+    return m_scene.brushNodes().end();
+}
 
 bool SceneApi::set_attribute(const char* name, int kind, const void* value)
 {
     constexpr int StringAttribute = 10;
     std::lock_guard lock(m_scene.mutex());
+    if (m_building == Building::Node)
+        return m_scene.brushNodes().set(name, kind, value);
     if (m_building == Building::Nothing || !name || !value || kind != StringAttribute
         || std::strcmp(name, "display_name") != 0)
         return false;

@@ -8,11 +8,15 @@
 // and storeString() expect the caller to hold mutex().
 
 #include "OrbHierarchy.h"
+#include "OrbBrushNodes.h"
+#include "OrbPainter.h"
 #include "OrbRecord.h"
 
 #include <orbmem/MemoryRuntime.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <memory>
@@ -27,9 +31,24 @@ namespace orb {
 extern std::atomic<std::int64_t> g_arrays;
 extern std::atomic<std::int64_t> g_records;
 extern std::atomic<std::int64_t> g_strings;
+extern std::atomic<std::int64_t> g_painters;
 } // namespace orb
 
 namespace orbmem {
+
+// An owning array for Unique_array_helper::free; an empty list has no block.
+template <typename T>
+orb::Array<T> toArray(const std::vector<T>& items)
+{
+    if (items.empty())
+        return {};
+    auto* data = static_cast<T*>(std::malloc(items.size() * sizeof(T)));
+    if (!data)
+        throw std::bad_alloc();
+    std::memcpy(static_cast<void*>(data), items.data(), items.size() * sizeof(T));
+    ++orb::g_arrays;
+    return {data, items.size()};
+}
 
 // A material: the record the library reads, the storage its name and id list
 // point into, and the colours it uses. It stays at one address for its life.
@@ -68,7 +87,7 @@ public:
     bool set_attribute(const char* name, int kind, const void* value) override;
 
 private:
-    enum class Building { Nothing, Color, Colorway };
+    enum class Building { Nothing, Color, Colorway, Node };
     orbScene& m_scene;
     Building m_building = Building::Nothing;
     std::uint32_t m_id = orb::InvalidId;
@@ -88,6 +107,7 @@ public:
     // Copies text into storage that lives as long as the scene.
     char* storeString(const char* text);
     orbScene_api* api() { return &m_api; }
+    orbmem::BrushNodes& brushNodes() { return m_brushNodes; }
 
     // The scene's own records; null for an unknown id.
     orb::Record* color(orb::ColorId id) const;
@@ -145,6 +165,9 @@ public:
     // colours; it becomes the only active colorway and the settings' choice.
     bool activateColorway(orb::ColorwayId id);
 
+    // Paint surfaces live in the painter the factory hands out.
+    orbmem::PainterFactory& painterFactory() { return m_painterFactory; }
+
 private:
     // Colours, colorways and materials share one id space, so an id passed as
     // the wrong kind is refused rather than taken for another object.
@@ -154,6 +177,7 @@ private:
     std::recursive_mutex m_mutex;
     std::deque<std::unique_ptr<char[]>> m_strings;
     orbmem::SceneApi m_api{*this};
+    orbmem::BrushNodes m_brushNodes{*this};
     std::map<orb::ColorId, orbmem::SceneRecord> m_colors;
     std::map<orb::ColorwayId, orbmem::SceneRecord> m_colorways;
     orbmem::SceneRecord m_settings;
@@ -171,4 +195,5 @@ public:
 private:
     orbLight_layer_db m_lightLayers;
     orbmem::Hierarchy m_hierarchy{m_lightLayers};
+    orbmem::PainterFactory m_painterFactory{*this};  // paint surfaces
 };

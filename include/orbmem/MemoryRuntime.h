@@ -1,7 +1,10 @@
 #pragma once
 
+#include <zsg/platform/OrbBrush.h>
+#include <zsg/platform/OrbPainter.h>
 #include <zsg/platform/OrbRuntime.h>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -19,6 +22,7 @@ struct MemoryStats {
     std::int64_t arrays = 0;              // owning id arrays (Unique_array_helper::free)
     std::int64_t records = 0;             // colour, colorway and settings records
     std::int64_t strings = 0;             // orb_string_dup copies
+    std::int64_t painters = 0;            // painters from orb_painter_factory not yet released
 
     bool operator==(const MemoryStats&) const = default;
 };
@@ -33,6 +37,24 @@ struct MaterialContent {
     std::vector<MaterialId> materialIds;
     std::vector<std::pair<std::string, std::string>> keyValues;  // in list order, as given
     MetaData metaData;
+};
+
+// Paint surfaces as a host sets them up and reads them back.
+struct PaintLayer {
+    std::uint32_t id = 0;
+    std::optional<std::string> name;  // none: the layer has no name
+    bool deleted = false;
+    bool visible = true;
+    ColorBlendMode blendMode = ColorBlendMode::Normal;
+    orbColor_rgba background = {0, 0, 0, 0};
+};
+
+struct PaintSurfaceContent {
+    std::string name;
+    int resolution = 1024;
+    bool deleted = false;
+    std::vector<PaintLayer> layers;  // renderer order: bottom first
+    std::uint32_t editLayer = 0;     // renderer index
 };
 
 /// orb::MemoryRuntime: a complete renderer runtime kept in memory, for hosts and
@@ -71,7 +93,7 @@ public:
     void assignItemsToLightLayer(orb::LightLayerId layer, orb::Span<const orb::ObjectId> items) override;
     void setLightLayerFlags(orb::LightLayerId layer, std::uint32_t flags) override;
 
-    void* brushNodeRecord(orb::painter::orbBrush_node* node) override;
+    orb::painter::orbBrush_node_record* brushNodeRecord(orb::painter::orbBrush_node* node) override;
     void brushNodeChanged(orb::painter::orbBrush_node* node) override;
 
     // Observation for hosts and tests.
@@ -136,6 +158,21 @@ public:
     // The live database's layer for that mask; InvalidId when it has none.
     orb::LightLayerId objectLayer(orb::GroupItemId object) const;
     void setEnvironmentLightMask(std::uint32_t mask);
+
+    // Paint surfaces of the scene's painter ("svdag_painter"). Layers are kept
+    // as given. Read surfaces back once the task queue has drained: tasks
+    // queued before may still change them. Nothing for an unknown surface.
+    orb::SurfaceId createPaintSurface(PaintSurfaceContent content);
+    std::optional<PaintSurfaceContent> paintSurface(orb::SurfaceId id) const;
+    // How long each layer change takes on the render thread (naming a layer
+    // excepted), to show hosts what a slow render side does; 0 at the start.
+    void setPaintWorkTime(std::chrono::microseconds time);
+
+    // Brush nodes. The length-unit scale is what orb_scene_length_unit_scale
+    // reports: 1 to start, 0 allowed (the scene has none set).
+    void setLengthUnitScale(float scale);
+    // How often brushNodeChanged reported the node; 0 for an unknown node.
+    int brushNodeChangedCount(orb::painter::orbBrush_node* node) const;
 
 private:
     struct Private;

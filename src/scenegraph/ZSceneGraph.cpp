@@ -17,6 +17,8 @@ ZSceneGraph::ZSceneGraph(const SceneGraphPars& pars) : m_rtApi(pars.rtApi)
     m_materialHandler = std::make_unique<ZMaterialHandler>(m_materialApi.get(), pars.materialDelegate, this);
     m_eventQueue = std::make_unique<ZEventQueue>();
     m_cmfManager = std::make_unique<ZCMFManager>(this);
+    m_painterManager =
+        std::make_unique<ZPainterManager>(m_rtApi, pars.taskQueue, m_eventQueue.get(), pars.undoStack);
     m_colorDB = std::make_unique<ColorDB>(m_eventQueue.get(), m_rtApi);
     m_colorController =
         std::make_unique<ColorController>(m_colorDB.get(), pars.sceneMaterialManager, pars.undoStack);

@@ -7,6 +7,7 @@
 #include <zsg/lightlayer/ZLightLayerController.h>
 #include <zsg/material/ZMaterialApi.h>
 #include <zsg/material/ZMaterialHandler.h>
+#include <zsg/paint/ZPainterManager.h>
 #include <zsg/scenegraph/ISceneGraph.h>
 #include <zsg/scenegraph/ZEventQueue.h>
 
@@ -27,7 +28,7 @@ public:
     IMaterialHandler* materialHandler() const override { return m_materialHandler.get(); }
     IEventQueue* eventQueue() const override { return m_eventQueue.get(); }
     ICMFManager* cmfManager() const override { return m_cmfManager.get(); }
-    IPainterManager* painterManager() const override { return nullptr; }
+    IPainterManager* painterManager() const override { return m_painterManager.get(); }
     IColorDB* colorDB() const override { return m_colorDB.get(); }
     IColorController* colorController() const override { return m_colorController.get(); }
     ILightLayerController* lightLayerController() const override { return m_lightLayerController.get(); }
@@ -37,6 +38,7 @@ private:
     std::unique_ptr<ZMaterialHandler> m_materialHandler;
     std::unique_ptr<ZEventQueue> m_eventQueue;
     std::unique_ptr<ZCMFManager> m_cmfManager;
+    std::unique_ptr<IPainterManager> m_painterManager;
     // Concrete, because the colour controller is built on a ColorDB.
     std::unique_ptr<ColorDB> m_colorDB;
     std::unique_ptr<IColorController> m_colorController;

@@ -7,17 +7,14 @@
 
 #include <orbmem/MemoryRuntime.h>
 
+#include "support/QtPrinters.h"
+
 #include <QString>
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace zsg::test {
 

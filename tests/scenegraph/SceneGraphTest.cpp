@@ -3,6 +3,7 @@
 #include <zsg/color/ColorDB.h>
 #include <zsg/color/IColorwayEdit.h>
 #include <zsg/color/IColorController.h>
+#include <zsg/paint/IPainterManager.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
 #include <zsg/scenegraph/IEventQueue.h>
@@ -72,6 +73,8 @@ TEST_F(SceneGraphTest, ComponentsAndNotifications)
     EXPECT_EQ(graph->eventQueue()->parent(), nullptr);
     ASSERT_NE(graph->colorController(), nullptr);
     EXPECT_EQ(graph->colorController()->colorDB(), graph->colorDB());
+    ASSERT_NE(graph->painterManager(), nullptr);
+    EXPECT_NE(graph->painterManager()->painter(), nullptr);
 
     test::EventRecorder events(graph->eventQueue());
     const orb::ColorId three[] = {7, 3, 0xFFFFFFFF};
@@ -131,6 +134,7 @@ TEST_F(SceneGraphTest, AllocationFailureAtAnyStepLeavesNothingBehind)
         } catch (const std::bad_alloc&) {
             g_failCountdown = 0;
             EXPECT_EQ(g_live, before) << "allocation " << n;
+            EXPECT_EQ(orb::memoryStats().painters, 0) << "allocation " << n;
         }
         ASSERT_LT(n, 1000);
     }

@@ -23,6 +23,8 @@ Shell::Shell(QTextStream& out)
     addMaterialCommands(*this);
     addColorEditCommands(*this);
     addLightLayerCommands(*this);
+    addPaintCommands(*this);
+    addBrushCommands(*this);
 }
 
 Shell::~Shell()

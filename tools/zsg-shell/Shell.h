@@ -115,3 +115,5 @@ void addColorCommands(Shell& shell);
 void addMaterialCommands(Shell& shell);
 void addColorEditCommands(Shell& shell);
 void addLightLayerCommands(Shell& shell);
+void addPaintCommands(Shell& shell);
+void addBrushCommands(Shell& shell);

@@ -17,7 +17,7 @@ class orbShader;
 class orbPainter;
 class orbPainter_factory;
 class orbScene_api;
-namespace orb::painter { class orbBrush_node; }
+namespace orb::painter { class orbBrush_node; struct orbBrush_node_record; }
 
 namespace orb {
 
@@ -125,8 +125,9 @@ public:
     virtual void assignItemsToLightLayer(orb::LightLayerId layer, orb::Span<const orb::ObjectId> items) = 0;
     virtual void setLightLayerFlags(orb::LightLayerId layer, std::uint32_t flags) = 0;
 
-    // Brush node graphs.
-    virtual void* brushNodeRecord(orb::painter::orbBrush_node* node) = 0;
+    // Brush node graphs (OrbBrush.h). The record belongs to the scene; null
+    // for a node the scene does not know.
+    virtual orb::painter::orbBrush_node_record* brushNodeRecord(orb::painter::orbBrush_node* node) = 0;
     virtual void brushNodeChanged(orb::painter::orbBrush_node* node) = 0;
 };
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <zsg/Export.h>
+#include <zsg/platform/OrbPainter.h>
+#include <zsg/platform/ZUndoCommand.h>
+
+namespace zsg {
+
+class ZPaintSurface;
+
+// Renames a layer; an empty name clears it.
+class ZSG_EXPORT ZLayerNameCommand : public ZUndoCommand {
+public:
+    static constexpr ZCommandId Id = 171;
+
+    ZLayerNameCommand(ZPaintSurface* surface, std::uint32_t layerId, QString newName, QString oldName);
+
+    bool undo() override;
+    bool redo() override;
+
+private:
+    QString m_newName;
+    QString m_oldName;
+    std::uint32_t m_layerId;
+    ZPaintSurface* m_surface;
+};
+
+} // namespace zsg

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <zsg/Export.h>
+#include <zsg/platform/OrbPainter.h>
+#include <zsg/platform/ZUndoCommand.h>
+
+namespace zsg {
+
+class ZPaintSurface;
+
+// Shows or hides a layer; undo does the opposite.
+class ZSG_EXPORT ZLayerVisibilityCommand : public ZUndoCommand {
+public:
+    static constexpr ZCommandId Id = 170;
+
+    ZLayerVisibilityCommand(ZPaintSurface* surface, std::uint32_t layerId, bool visible);
+
+    bool undo() override;
+    bool redo() override;
+
+private:
+    bool m_visible;
+    std::uint32_t m_layerId;
+    ZPaintSurface* m_surface;
+};
+
+} // namespace zsg

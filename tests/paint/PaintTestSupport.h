@@ -1,0 +1,179 @@
+#pragma once
+// A paint surface over the in-memory renderer with everything a test needs to
+// see both sides: the library's layer list and the renderer's layers as text
+// (topmost first, so the two compare directly), the events, and every call that
+// reached the renderer's surface, in order.
+
+#include "support/EventRecorder.h"
+#include "support/QtPrinters.h"
+
+#include <zsg/paint/ZPaintSurface.h>
+#include <zsg/platform/ZTaskQueue.h>
+#include <zsg/platform/ZUndoStack.h>
+#include <zsg/scenegraph/ZEventQueue.h>
+
+#include <orbmem/MemoryRuntime.h>
+
+#include <QStringList>
+
+#include <memory>
+#include <mutex>
+
+namespace zsg::test {
+
+// "<id> <name or ->" and the fields that differ from a new layer's.
+inline QString layerText(const orb::PaintLayer& layer)
+{
+    QString text = QStringLiteral("%1 %2").arg(layer.id).arg(layer.name ? QString::fromStdString(*layer.name) : "-");
+    if (layer.deleted)
+        text += " deleted";
+    if (!layer.visible)
+        text += " hidden";
+    if (layer.blendMode != orb::ColorBlendMode::Normal)
+        text += QStringLiteral(" blend=%1").arg(int(layer.blendMode));
+    const orbColor_rgba& c = layer.background;
+    if (c.r != 0 || c.g != 0 || c.b != 0 || c.a != 0)
+        text += QStringLiteral(" bg=%1,%2,%3,%4").arg(c.r).arg(c.g).arg(c.b).arg(c.a);
+    return text;
+}
+
+inline QStringList listText(const IPainterSurface& surface)
+{
+    QStringList list;
+    for (const orbLayerInfo& l : surface.layers())
+        list << layerText({l.id, l.name ? std::optional<std::string>(l.name) : std::nullopt, l.deleted, l.visible,
+                           l.blendMode, l.background});
+    return list;
+}
+
+inline QStringList rendererText(const orb::MemoryRuntime& runtime, orb::SurfaceId id)
+{
+    QStringList list;
+    const std::optional<orb::PaintSurfaceContent> surface = runtime.paintSurface(id);
+    for (const orb::PaintLayer& layer : surface->layers)
+        list.prepend(layerText(layer));
+    return list;
+}
+
+// Forwards to a renderer surface and logs each change as one line.
+class RecordingSurface : public orbPainter_surface {
+public:
+    explicit RecordingSurface(orbPainter_surface* inner) : m_inner(inner) {}
+
+    orb::SurfaceId id() const override { return m_inner->id(); }
+    bool deleted() const override { return m_inner->deleted(); }
+    void setDeleted(bool deleted) override { log("surfaceDeleted", deleted), m_inner->setDeleted(deleted); }
+    orb::Array<orbLayerInfo> layers() const override { return m_inner->layers(); }
+    std::uint32_t editLayer() const override { return m_inner->editLayer(); }
+    void addLayer(std::uint32_t i, std::uint32_t id) override { log("add", i, id), m_inner->addLayer(i, id); }
+    void setEditLayer(std::uint32_t i) override { log("edit", i), m_inner->setEditLayer(i); }
+    void setLayerName(std::uint32_t i, const char* name) override
+    {
+        log(QStringLiteral("name %1 %2").arg(i).arg(name ? QStringLiteral("\"%1\"").arg(name) : "null"));
+        m_inner->setLayerName(i, name);
+    }
+    void setLayerDeleted(std::uint32_t i, bool d) override { log("deleted", i, d), m_inner->setLayerDeleted(i, d); }
+    void setLayerVisible(std::uint32_t i, bool v) override { log("visible", i, v), m_inner->setLayerVisible(i, v); }
+    void setLayerBlendMode(std::uint32_t i, orb::ColorBlendMode m) override
+    {
+        log("blend", i, int(m)), m_inner->setLayerBlendMode(i, m);
+    }
+    void setLayerBackgroundColor(std::uint32_t i, orbColor_rgba c) override
+    {
+        log("background", i, int(c.r * 100)), m_inner->setLayerBackgroundColor(i, c);
+    }
+    void moveLayer(std::uint32_t a, std::uint32_t b) override { log("move", a, b), m_inner->moveLayer(a, b); }
+
+    QStringList take()
+    {
+        std::lock_guard lock(m_mutex);
+        return std::exchange(m_calls, {});
+    }
+
+private:
+    void log(const QString& line)
+    {
+        std::lock_guard lock(m_mutex);
+        m_calls << line;
+    }
+    template <typename... Args>
+    void log(const char* what, Args... args)
+    {
+        QString line = QLatin1String(what);
+        ((line += QStringLiteral(" %1").arg(args)), ...);
+        log(line);
+    }
+
+    orbPainter_surface* m_inner;
+    std::mutex m_mutex;  // tasks log on the render thread
+    QStringList m_calls;
+};
+
+// One surface set up in the renderer and a ZPaintSurface over it (through a
+// RecordingSurface), with the services a scene graph would give it.
+struct PaintScene {
+    explicit PaintScene(orb::PaintSurfaceContent content, bool withTaskQueue = true)
+        : painter(orb_painter_factory(runtime.scene())->create("svdag_painter")),
+          id(runtime.createPaintSurface(std::move(content))),
+          recording(painter->surface(id)),
+          surface(id, &recording, &runtime, withTaskQueue ? &tasks : nullptr, &events, &stack)
+    {
+    }
+    ~PaintScene()
+    {
+        tasks.waitForIdle();
+        orb_painter_factory(runtime.scene())->release(painter);
+    }
+
+    // Lets the render side catch up, then reads both sides.
+    QStringList list() { return listText(surface); }
+    QStringList renderer()
+    {
+        tasks.waitForIdle();
+        return rendererText(runtime, id);
+    }
+    // Undoes or redoes every step; before a rename goes to the renderer the
+    // queued adds and moves must have reached it (see ZPaintSurface).
+    void undoAll() { while (settleBeforeRename(stack.undoText()), stack.undo()) {} }
+    void redoAll() { while (settleBeforeRename(stack.redoText()), stack.redo()) {} }
+    void settleBeforeRename(const QString& step)
+    {
+        if (step == "3D Paint change layer name")
+            tasks.waitForIdle();
+    }
+    QStringList calls()
+    {
+        tasks.waitForIdle();
+        return recording.take();
+    }
+
+    orb::MemoryRuntime runtime;
+    ZTaskQueue tasks;
+    ZUndoStack stack;
+    ZEventQueue events;
+    EventRecorder recorder{&events};
+    orbPainter* painter;
+    orb::SurfaceId id;
+    RecordingSurface recording;
+    ZPaintSurface surface;
+};
+
+// Renderer layers, bottom first, from "<id> <name>" texts; deleted when the
+// text ends in '!'.
+inline std::vector<orb::PaintLayer> layersFrom(const QStringList& texts)
+{
+    std::vector<orb::PaintLayer> layers;
+    for (QString text : texts) {
+        orb::PaintLayer layer;
+        layer.deleted = text.endsWith('!');
+        text.remove('!');
+        const qsizetype space = text.indexOf(' ');
+        layer.id = text.left(space).toUInt();
+        if (space > 0)
+            layer.name = text.mid(space + 1).toStdString();
+        layers.push_back(layer);
+    }
+    return layers;
+}
+
+} // namespace zsg::test

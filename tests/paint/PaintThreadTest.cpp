@@ -1,0 +1,67 @@
+// The render thread runs layer tasks while the main thread keeps editing and
+// renaming. Run under ThreadSanitizer in CI.
+//
+// Names reach the renderer at once, at an index taken from the list, while adds
+// and moves reach it later; a rename with an add or move still queued may name
+// the wrong renderer layer. The test waits for queued adds and moves before a
+// rename (as a host must) and asserts only what then holds: once the queue has
+// drained, the renderer's layers equal the list.
+
+#include "paint/PaintTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace zsg;
+
+TEST(PaintThreads, RendererMatchesTheListAfterConcurrentEditing)
+{
+    test::PaintScene scene({"canvas", 512, false, test::layersFrom({"1 A", "2 B", "3 C"}), 0});
+    scene.runtime.setPaintWorkTime(std::chrono::microseconds(20));  // let tasks pile up
+    ZPaintSurface& surface = scene.surface;
+    std::mt19937 random(7);
+    bool reordered = false;  // an add or move may still be queued
+    for (int step = 0; step < 400; ++step) {
+        const auto n = std::uint32_t(surface.layers().size());
+        const std::uint32_t i = random() % n;
+        switch (random() % 8) {
+        case 0:
+            surface.addLayer(int(random() % (n + 1)));
+            reordered = true;
+            break;
+        case 1:
+            surface.moveLayer(i, random() % n);
+            reordered = true;
+            break;
+        case 2:
+            if (reordered)
+                scene.tasks.waitForIdle();
+            reordered = false;
+            surface.setLayerName(i, QStringLiteral("Name %1").arg(step));
+            break;
+        case 3:
+            surface.setLayerBlend(i, orb::ColorBlendMode(random() % 4));
+            break;
+        case 4:
+            surface.setLayerVisibility(i, random() % 2);
+            break;
+        case 5:
+            surface.setLayerBackgroundColor(i, {float(step), 0, 0, 1}, random() % 2);
+            break;
+        case 6:
+            surface.setLayerDeleted(i, true);
+            break;
+        case 7:
+            // Reading the renderer's surface while tasks change it.
+            EXPECT_LE(scene.runtime.paintSurface(scene.id)->layers.size(), n);
+            break;
+        }
+        if (step % 50 == 49) {
+            EXPECT_EQ(scene.renderer(), scene.list()) << "step " << step;
+        }
+    }
+    scene.undoAll();
+    EXPECT_EQ(scene.renderer(), scene.list());
+    scene.runtime.setPaintWorkTime(std::chrono::microseconds(0));
+}

@@ -1,0 +1,355 @@
+// The brush over the in-memory renderer's default graph: keys, descriptions,
+// the copies between members and graph, scale, and the diagnostics of graphs
+// that lack a key or hold an unexpected record.
+
+#include "color/ColorTestSupport.h"
+
+#include <zsg/color/ColorModels.h>
+#include <zsg/paint/ZPainterBrush.h>
+#include <zsg/platform/OrbBrush.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace zsg;
+using namespace orb::painter;
+
+namespace {
+
+QStringList g_debug;
+
+// Collects the Qt debug stream while it lives.
+struct DebugCapture {
+    DebugCapture()
+    {
+        g_debug.clear();
+        previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            g_debug << text;
+        });
+    }
+    ~DebugCapture() { qInstallMessageHandler(previous); }
+    QtMessageHandler previous;
+};
+
+template <typename T>
+T valueOf(const IPainterBrush& brush, const char* key)
+{
+    T value{};
+    const Parameter parameter = brush.parameter(QString::fromLatin1(key));
+    EXPECT_TRUE(parameter.isValid()) << key;
+    if (parameter.isValid())
+        parameter.getp(&value);
+    return value;
+}
+
+template <typename T>
+void set(IPainterBrush& brush, const char* key, const T& value)
+{
+    Parameter parameter = brush.parameter(QString::fromLatin1(key));
+    ASSERT_TRUE(parameter.isValid()) << key;
+    parameter.setp(&value);
+}
+
+struct BrushTest : testing::Test {
+    test::LeakCheck leaks;
+    orb::MemoryRuntime runtime;
+    DebugCapture debug;
+
+    std::unique_ptr<ZPainterBrush> create(float size)
+    {
+        return load(ZPainterBrush::createDefaultGraph(&runtime, size));
+    }
+    std::unique_ptr<ZPainterBrush> load(orbBrush_node* node)
+    {
+        return std::make_unique<ZPainterBrush>(node, &runtime, 42);
+    }
+    // Every node reachable from `node` through links.
+    std::set<orbBrush_node*> nodes(orbBrush_node* node)
+    {
+        std::set<orbBrush_node*> found{node};
+        const orbBrush_node_record* record = runtime.brushNodeRecord(node);
+        for (std::uint32_t i = 0; i < record->parameterCount; ++i)
+            if (record->parameters[i].type == BrushLink && record->parameters[i].value.link)
+                found.merge(nodes(record->parameters[i].value.link));
+        return found;
+    }
+};
+
+TEST_F(BrushTest, DefaultGraphSizesFollowTheSceneUnit)
+{
+    struct Row {
+        float size, unitScale, world, spacing;
+    };
+    // world = size / 20 in units of the scene (an unset unit counts as 1); spacing = size / 100.
+    for (const Row& row : {Row{20, 1, 1.0f, 0.2f}, Row{20, 0, 1.0f, 0.2f}, Row{20, 4, 0.25f, 0.2f},
+                           Row{10, 0.5f, 1.0f, 0.1f}}) {
+        runtime.setLengthUnitScale(row.unitScale);
+        const auto brush = create(row.size);
+        EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_size_world_value"), row.world) << row.unitScale;
+        EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_spacing_world"), row.spacing) << row.size;
+        EXPECT_EQ(valueOf<float>(*brush, "basic_size_px_value"), 5.0f);
+        EXPECT_EQ(valueOf<float>(*brush, "basic_flow_value"), 1.0f);
+        EXPECT_EQ(brush->materialId(), 42u);
+    }
+    const auto brush = create(20);
+    EXPECT_EQ(nodes(brush->brushNode()).size(), 9u);
+    // Every parameter of the list is there, and nothing was reported.
+    for (const QString& name : ZPainterBrush::parameterNames())
+        EXPECT_TRUE(brush->parameter(name).isValid()) << name.toStdString();
+    EXPECT_EQ(ZPainterBrush::parameterNames().size(), 32);
+    EXPECT_TRUE(g_debug.isEmpty()) << g_debug.join('\n').toStdString();
+    EXPECT_FALSE(brush->parameter("basic_size").isValid());
+    EXPECT_FALSE(brush->parameter("basic_size_px").isValid());  // a link has no entry
+}
+
+// Marks every text it is asked for with its context, so a test sees which pass
+// through translation.
+struct MarkingTranslator : QTranslator {
+    QString translate(const char* context, const char* text, const char*, int) const override
+    {
+        return QStringLiteral("%1|%2").arg(QLatin1String(context), QString::fromUtf8(text));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST_F(BrushTest, ParametersAreDescribedAndTranslated)
+{
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const auto brush = create(20);
+    QCoreApplication::removeTranslator(&translator);
+
+    struct Row {
+        const char* key;
+        QString displayName, toolTip;
+        Type type;
+        Quantity quantity;
+        bool limited;  // 0 to 100
+    };
+    const QString c = QStringLiteral("ZPainterBrush|");
+    const Row rows[] = {
+        {"basic_pen_pressure_mode", "", "", Type::Integer, Quantity::None, false},
+        {"color_shader", c + "Brush Color", "", Type::ShaderBase, Quantity::None, false},
+        {"basic_rotation", c + "Angle", c + "Rotate the brush", Type::Float, Quantity::Angle, false},
+        {"basic_size_pen_pressure", "TODO!",
+         c + "Use pen pressure to control size.\nRequires a pressure sensitive tablet.",
+         Type::Boolean, Quantity::None, false},
+        {"basic_size_px_value", c + "Size", c + "Adjust the size of the brush", Type::Float, Quantity::PixelLength,
+         false},
+        {"basic_size_world_value", c + "Size", c + "Adjust the size of the brush", Type::Float, Quantity::Length,
+         false},
+        {"basic_flow_value_percent", c + "Flow", c + "Adjust the flow of the brush", Type::Float, Quantity::Percentage,
+         true},
+        {"basic_mode", c + "Paint Mode", "", Type::Enumerable, Quantity::None, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key);
+        const Parameter p = brush->parameter(QString::fromLatin1(row.key));
+        ASSERT_TRUE(p.isValid());
+        EXPECT_EQ(p.displayName(), row.displayName);
+        EXPECT_EQ(p.toolTip(), row.toolTip);
+        EXPECT_EQ(p.type(), row.type);
+        EXPECT_EQ(p.quantity(), row.quantity);
+        float minimum = -1, maximum = -1;
+        EXPECT_EQ(p.limits(minimum, maximum), row.limited);
+        if (row.limited) {
+            EXPECT_EQ(std::make_pair(minimum, maximum), std::make_pair(0.0f, 100.0f));
+        }
+    }
+    const auto selection = valueOf<Enumerable>(*brush, "color_selection");
+    const QList<Enumerable::Item> items{{0, c + "Solid Color"}, {1, c + "Texture"}, {2, c + "Shader"}};
+    EXPECT_EQ(selection.items, items);
+    EXPECT_EQ(selection.current, 0);
+    // Graph-bound parameters take the renderer's help text, with its hints.
+    float minimum = 0, maximum = 0;
+    EXPECT_TRUE(brush->parameter("basic_rotation").sliderRange(minimum, maximum));
+}
+
+TEST_F(BrushTest, PenPressureBitsGoBothWays)
+{
+    struct Row {
+        bool flow, opacity, size;
+        std::int32_t mode;
+    };
+    for (const Row& row : {Row{false, false, false, 0}, Row{true, false, true, 5}, Row{false, true, true, 6},
+                           Row{true, true, true, 7}, Row{false, true, false, 2}}) {
+        SCOPED_TRACE(row.mode);
+        const auto writer = create(20);
+        set(*writer, "basic_flow_pen_pressure", row.flow);
+        set(*writer, "basic_opacity_pen_pressure", row.opacity);
+        set(*writer, "basic_size_pen_pressure", row.size);
+        writer->writeToNode();
+        EXPECT_EQ(valueOf<std::int32_t>(*writer, "basic_pen_pressure_mode"), row.mode);
+
+        const auto reader = load(writer->brushNode());
+        reader->readFromNode();
+        EXPECT_EQ(valueOf<bool>(*reader, "basic_flow_pen_pressure"), row.flow);
+        EXPECT_EQ(valueOf<bool>(*reader, "basic_opacity_pen_pressure"), row.opacity);
+        EXPECT_EQ(valueOf<bool>(*reader, "basic_size_pen_pressure"), row.size);
+    }
+}
+
+TEST_F(BrushTest, WriteThenReadCarriesTheBrushSettings)
+{
+    const auto writer = create(20);
+    // The renderer's own defaults differ from the brush's: writing makes them agree.
+    EXPECT_NE(valueOf<float>(*writer, "basic_hardness"), 0.6f);
+    writer->writeToNode();
+    EXPECT_EQ(valueOf<std::int32_t>(*writer, "basic_pen_pressure_mode"), 0);
+    EXPECT_FLOAT_EQ(valueOf<float>(*writer, "basic_hardness"), 0.6f);
+    EXPECT_FLOAT_EQ(valueOf<float>(*writer, "basic_opacity"), 1.0f);
+    EXPECT_FLOAT_EQ(valueOf<float>(*writer, "basic_flow_value"), 1.0f);
+
+    set(*writer, "basic_opacity_percent", 25.0f);
+    set(*writer, "color_color", ZColorExt(ZColor(ZColor::HSV, 120, 1, 1)));  // pure green
+    Enumerable mode = valueOf<Enumerable>(*writer, "basic_mode");
+    mode.current = 1;
+    set(*writer, "basic_mode", mode);
+    writer->writeToNode();
+
+    const auto reader = load(writer->brushNode());
+    reader->readFromNode();
+    EXPECT_FLOAT_EQ(valueOf<float>(*reader, "basic_opacity_percent"), 25.0f);
+    EXPECT_FLOAT_EQ(valueOf<float>(*reader, "basic_hardness_percent"), 60.0f);
+    EXPECT_EQ(valueOf<Enumerable>(*reader, "basic_mode").current, 1);
+    const orbColor_rgba green = valueOf<ZColorExt>(*reader, "color_color").rgba();
+    EXPECT_EQ((std::array{green.r, green.g, green.b, green.a}), (std::array{0.0f, 1.0f, 0.0f, 1.0f}));
+
+    // Each of the nine nodes is reported once per write.
+    for (orbBrush_node* node : nodes(writer->brushNode()))
+        EXPECT_EQ(runtime.brushNodeChangedCount(node), 2);
+}
+
+TEST_F(BrushTest, ColorSelectionFollowsShaderThenTexture)
+{
+    int shaderNode = 0;  // any address: the brush only tests for presence
+    struct Row {
+        bool shader;
+        const char* texture;
+        std::int32_t selection;
+    };
+    for (const Row& row : {Row{false, "", 0}, Row{false, "wood.png", 1}, Row{true, "", 2}, Row{true, "wood.png", 2}}) {
+        const auto writer = create(20);
+        set(*writer, "color_shader", row.shader ? reinterpret_cast<orbShader*>(&shaderNode) : nullptr);
+        set(*writer, "color_texture_filepath", QString::fromLatin1(row.texture));
+        writer->writeToNode();
+        EXPECT_EQ(valueOf<Enumerable>(*writer, "color_selection").current, row.selection);
+        const auto reader = load(writer->brushNode());
+        reader->readFromNode();
+        EXPECT_EQ(valueOf<Enumerable>(*reader, "color_selection").current, row.selection) << row.texture;
+    }
+}
+
+TEST_F(BrushTest, FilePathsAreCopiedOnlyWhenTheyChange)
+{
+    const auto writer = create(20);
+    const auto strings = [] { return orb::memoryStats().strings; };
+    struct Row {
+        const char* stencil;
+        std::int64_t newStrings;
+    };
+    for (const Row& row : {Row{"dots.png", 1}, Row{"dots.png", 0}, Row{"", 0}, Row{"dots.png", 1}}) {
+        const std::int64_t before = strings();
+        set(*writer, "basic_stencil_filepath", QString::fromLatin1(row.stencil));
+        writer->writeToNode();
+        EXPECT_EQ(strings() - before, row.newStrings) << row.stencil;
+        const auto reader = load(writer->brushNode());
+        set(*reader, "basic_stencil_filepath", QStringLiteral("stale"));
+        reader->readFromNode();
+        EXPECT_EQ(reader->stencilFilePath(), QString::fromLatin1(row.stencil));
+    }
+}
+
+TEST_F(BrushTest, ScaleChangesSceneLengthsOnly)
+{
+    const auto brush = create(20);
+    set(*brush, "basic_rotation", 30.0f);
+    EXPECT_FALSE(brush->scale(1));
+    EXPECT_TRUE(brush->scale(2));
+    EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_size_world_value"), 2.0f);
+    EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_spacing_world"), 0.4f);
+    EXPECT_EQ(valueOf<float>(*brush, "basic_size_px_value"), 5.0f);
+    EXPECT_EQ(valueOf<float>(*brush, "basic_spacing_percent"), 25.0f);
+    EXPECT_EQ(valueOf<float>(*brush, "basic_opacity_percent"), 100.0f);
+    EXPECT_EQ(brush->rotation(), 30.0f);
+    // Graph-bound: the renderer's node changed, as a second brush sees.
+    EXPECT_FLOAT_EQ(valueOf<float>(*load(brush->brushNode()), "basic_size_world_value"), 2.0f);
+}
+
+TEST_F(BrushTest, AGraphWithoutStencilReportsItsMissingKeys)
+{
+    orbScene_api* api = orb_get_scene_api(runtime.scene());
+    api->begin_node("orb.painter.stamp.basic.default", orb::InvalidId);
+    orbBrush_node* basic = static_cast<orbBrush_node*>(api->end_node());
+    api->begin_node("orb.painter.stamp.brush", orb::InvalidId);
+    api->set_attribute("basic", BrushLink, basic);
+    const auto brush = load(static_cast<orbBrush_node*>(api->end_node()));
+
+    const QStringList missing{"color_shader",         "basic_size_px_value",    "basic_size_px_jitter",
+                              "basic_size_world_value", "basic_size_world_jitter", "basic_flow_value",
+                              "basic_flow_jitter",     "basic_stencil_use_alpha"};
+    QStringList expected;
+    for (const QString& key : missing)
+        expected << QStringLiteral("Could not find bep for ") + key;
+    EXPECT_EQ(g_debug, expected);
+    for (const QString& key : missing)
+        EXPECT_FALSE(brush->parameter(key).isValid());
+    EXPECT_TRUE(brush->parameter("basic_rotation").isValid());
+    EXPECT_TRUE(brush->parameter("color_color").isValid());  // member-bound: no look-up
+
+    // Reading leaves what the graph lacks alone; writing skips it.
+    set(*brush, "basic_flow_value_percent", 40.0f);
+    brush->readFromNode();
+    EXPECT_EQ(valueOf<float>(*brush, "basic_flow_value_percent"), 40.0f);
+    brush->writeToNode();
+    EXPECT_EQ(runtime.brushNodeChangedCount(basic), 1);
+}
+
+// A renderer whose graph is made by hand: the "basic" node holds a record of
+// another type than the brush expects, a nameless record, and a link back to
+// the top node.
+struct HandMadeRuntime : orb::MemoryRuntime {
+    orbBrush_parameter topParameters[1] = {{"basic", BrushLink, {}, nullptr}};
+    orbBrush_parameter basicParameters[4] = {
+        {"rotation", BrushInteger, {}, nullptr},  // the brush wants a float here
+        {"back", BrushLink, {}, nullptr},
+        {nullptr, BrushFloat, {}, nullptr},
+        {"opacity", BrushFloat, {}, nullptr},
+    };
+    int markers[2] = {};
+    orbBrush_node_record top{node(0), "top", topParameters, 1};
+    orbBrush_node_record basic{node(1), "basic", basicParameters, 4};
+
+    HandMadeRuntime()
+    {
+        topParameters[0].value.link = basic.node;
+        basicParameters[1].value.link = top.node;
+    }
+    orbBrush_node* node(int i) { return reinterpret_cast<orbBrush_node*>(&markers[i]); }
+    orbBrush_node_record* brushNodeRecord(orbBrush_node* n) override
+    {
+        return n == top.node ? &top : n == basic.node ? &basic : nullptr;
+    }
+    void brushNodeChanged(orbBrush_node* n) override { changed.push_back(n); }
+    std::vector<orbBrush_node*> changed;
+};
+
+TEST_F(BrushTest, UnexpectedRecordsAndCyclesAreSurvived)
+{
+    HandMadeRuntime handMade;
+    g_debug.clear();
+    ZPainterBrush brush(handMade.top.node, &handMade, 1);
+    EXPECT_TRUE(g_debug.contains(QStringLiteral("** Trying to add invalid parameter basic_rotation")));
+    EXPECT_FALSE(g_debug.contains(QStringLiteral("Could not find bep for basic_rotation")));
+    EXPECT_FALSE(brush.parameter("basic_rotation").isValid());
+    EXPECT_EQ(brush.rotation(), 0.0f);
+    EXPECT_TRUE(brush.parameter("basic_opacity").isValid());
+    // Following the link back would have visited "basic" again: each node once.
+    brush.writeToNode();
+    EXPECT_EQ(handMade.changed, (std::vector{handMade.top.node, handMade.basic.node}));
+}
+
+} // namespace

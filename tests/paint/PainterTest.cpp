@@ -1,0 +1,175 @@
+// The painter manager and painter over the in-memory renderer: adoption of
+// surfaces, reload, creation and cloning, resolution, and giving the renderer
+// painter back; and the renderer painter's own rules that the library relies on.
+
+#include "paint/PaintTestSupport.h"
+
+#include <zsg/paint/ZPainter.h>
+#include <zsg/paint/ZPainterManager.h>
+
+#include <gtest/gtest.h>
+
+using namespace zsg;
+using zsg::test::layersFrom;
+
+namespace {
+
+struct Host {
+    orb::MemoryRuntime runtime;
+    ZTaskQueue tasks;
+    ZUndoStack stack;
+    ZEventQueue events;
+    std::unique_ptr<ZPainterManager> manager;
+
+    void start() { manager = std::make_unique<ZPainterManager>(&runtime, &tasks, &events, &stack); }
+    IPainter& painter() { return *manager->painter(); }
+    orb::SurfaceId add(const QStringList& bottomFirst, std::uint32_t editLayer = 0, bool deleted = false)
+    {
+        return runtime.createPaintSurface({"s", 256, deleted, layersFrom(bottomFirst), editLayer});
+    }
+    QStringList ids(orb::SurfaceId id)
+    {
+        QStringList out;
+        for (const orbLayerInfo& layer : painter().surface(id)->layers())
+            out << QString::number(layer.id);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST(Painter, AdoptionReversesTheLayersAndCountsOnFromTheHighestId)
+{
+    const struct {
+        QStringList layers;     // renderer order
+        std::uint32_t editLayer;  // renderer index
+        QStringList listIds;    // topmost first, then the id a new layer gets
+        std::uint32_t listEdit;
+    } cases[] = {
+        {{"3 A", "7 B", "5 C"}, 0, {"5", "7", "3", "8"}, 2},
+        {{"3 A", "7 B", "5 C"}, 2, {"5", "7", "3", "8"}, 0},
+        {{}, 0, {"1"}, 0},
+        {{"0 A"}, 0, {"0", "1"}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layers.join(", ").toStdString());
+        Host host;
+        const orb::SurfaceId id = host.add(c.layers, c.editLayer, true);
+        host.start();
+        IPainterSurface* surface = host.painter().surface(id);
+        ASSERT_NE(surface, nullptr);
+        EXPECT_TRUE(surface->deleted());
+        EXPECT_EQ(surface->editLayer(), c.listEdit);
+        surface->addLayer(int(surface->layers().size()));
+        EXPECT_EQ(host.ids(id), c.listIds);
+    }
+}
+
+TEST(Painter, ReloadAdoptsOnlyNewSurfacesAndCreateAdoptsTheNewOne)
+{
+    Host host;
+    const orb::SurfaceId first = host.add({"1 A"});
+    host.start();
+    IPainterSurface* adopted = host.painter().surface(first);
+    host.painter().reload();
+    const orb::SurfaceId second = host.add({"1 B"});
+    EXPECT_EQ(host.painter().surface(second), nullptr) << "not adopted before a reload";
+    host.painter().reload();
+    host.painter().reload();
+    const orb::SurfaceId created = host.painter().createSurface(128);
+    const orb::SurfaceId plain = host.painter().createSurface(128, orb::InvalidId);
+    const std::vector<IPainterSurface*> surfaces = host.painter().surfaces();
+    ASSERT_EQ(surfaces.size(), 4u);
+    EXPECT_EQ(surfaces[0], adopted);
+    EXPECT_EQ(surfaces[1]->id(), second);
+    EXPECT_EQ(surfaces[2]->id(), created);
+    EXPECT_EQ(surfaces[3]->id(), plain);
+    for (orb::SurfaceId id : {created, plain}) {
+        EXPECT_EQ(test::listText(*host.painter().surface(id)), QStringList{"0 Layer 1"});
+        EXPECT_EQ(host.runtime.paintSurface(id)->resolution, 128);
+    }
+    EXPECT_EQ(host.painter().surface(999), nullptr);
+    EXPECT_EQ(host.painter().createSurface(0), orb::InvalidId) << "refused by the renderer";
+    EXPECT_EQ(host.painter().surfaces().size(), 4u);
+}
+
+TEST(Painter, CloningCopiesTheSourceLayersWithIdsOfTheNewSurface)
+{
+    Host host;
+    orb::PaintSurfaceContent source{"src", 64, false, layersFrom({"4 Bottom", "9 Middle!", "6 Top"}), 0};
+    source.layers[0].visible = false;
+    source.layers[1].blendMode = orb::ColorBlendMode::Overlay;
+    source.layers[2].background = {0.5f, 0.25f, 0, 1};
+    source.layers[2].name.reset();
+    const orb::SurfaceId from = host.runtime.createPaintSurface(source);
+    host.start();
+    const orb::SurfaceId id = host.painter().createSurface(64, from);
+    const QStringList expected = {"2 - bg=0.5,0.25,0,1", "1 Middle deleted blend=3", "0 Bottom hidden"};
+    EXPECT_EQ(test::listText(*host.painter().surface(id)), expected);
+    EXPECT_EQ(test::rendererText(host.runtime, id), expected);
+    EXPECT_EQ(host.painter().surface(id)->editLayer(), 2u) << "the renderer's, re-read";
+    host.painter().surface(id)->addLayer(0);
+    EXPECT_EQ(host.ids(id).value(0), "3");
+    const orb::SurfaceId unknownSource = host.painter().createSurface(64, 999);
+    EXPECT_EQ(unknownSource, host.painter().surfaces().back()->id());
+}
+
+TEST(Painter, ResolutionAndTheSurfaceDeletedFlag)
+{
+    Host host;
+    const orb::SurfaceId id = host.add({"1 A"});
+    host.start();
+    EXPECT_TRUE(host.painter().changeResolution(id, 2048));
+    EXPECT_EQ(host.runtime.paintSurface(id)->resolution, 2048);
+    EXPECT_FALSE(host.painter().changeResolution(id, 0));
+    EXPECT_FALSE(host.painter().changeResolution(77, 512));
+
+    host.painter().surface(id)->setDeleted(true);
+    EXPECT_TRUE(host.runtime.paintSurface(id)->deleted);
+    EXPECT_TRUE(host.painter().surface(id)->deleted());
+}
+
+TEST(Painter, TheRendererPainterIsGivenBackOnceAndNothingLeaks)
+{
+    const orb::MemoryStats before = orb::memoryStats();
+    {
+        Host host;
+        host.add({"1 A", "2 B"});
+        host.start();
+        EXPECT_EQ(orb::memoryStats().painters, before.painters + 1);
+        EXPECT_NE(host.painter().nativePainter(), nullptr);
+        host.painter().surfaces()[0]->addLayer(0);
+        host.painter().surfaces()[0]->setLayerName(0, "Renamed");
+        host.manager.reset();
+        const orb::MemoryStats after = orb::memoryStats();
+        EXPECT_EQ(after.painters, before.painters);
+        EXPECT_EQ(after.arrays, before.arrays);
+    }
+    EXPECT_EQ(orb::memoryStats(), before) << "strings go with the scene";
+}
+
+TEST(RendererPainter, FactoryAndSurfaceRules)
+{
+    orb::MemoryRuntime runtime;
+    orbPainter_factory* factory = orb_painter_factory(runtime.scene());
+    EXPECT_EQ(orb_painter_factory(nullptr), nullptr);
+    EXPECT_EQ(factory->create("raster_painter"), nullptr);
+    const std::int64_t live = orb::memoryStats().painters;
+    orbPainter* painter = factory->create("svdag_painter");
+    EXPECT_EQ(orb::memoryStats().painters, live + 1);
+    const orb::SurfaceId id = runtime.createPaintSurface({"s", 8, false, layersFrom({"1 A", "2 B", "3 C"}), 0});
+    orbPainter_surface* surface = painter->surface(id);
+    // Indices past the stack are ignored, by every operation.
+    surface->addLayer(4, 9);
+    surface->moveLayer(0, 3);
+    surface->setLayerName(3, "X");
+    surface->setEditLayer(3);
+    surface->addLayer(3, 4);
+    surface->moveLayer(3, 0);
+    EXPECT_EQ(test::rendererText(runtime, id), QStringList({"3 C", "2 B", "1 A", "4 -"}));
+    EXPECT_EQ(surface->editLayer(), 3u) << "edit layer 0 from the bottom is 3 from the top";
+
+    factory->release(painter);
+    factory->release(painter);
+    EXPECT_EQ(orb::memoryStats().painters, live) << "a second release is ignored";
+}
