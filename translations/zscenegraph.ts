@@ -59,6 +59,10 @@
         <source>New Layer</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZActivateColorwayCommand</name>
@@ -68,9 +72,23 @@
     </message>
 </context>
 <context>
+    <name>ZAddLayerCommand</name>
+    <message>
+        <source>3D Paint add layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ZCreateColorwayCommand</name>
     <message>
         <source>Create Colorway</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZDeleteLayerCommand</name>
+    <message>
+        <source>3D Paint delete layer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -133,6 +151,211 @@
     </message>
     <message>
         <source>Link color</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZLayerBackgroundCommand</name>
+    <message>
+        <source>3D Paint change layer background</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZLayerBlendCommand</name>
+    <message>
+        <source>3D Paint change layer blend mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZLayerNameCommand</name>
+    <message>
+        <source>3D Paint change layer name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZLayerVisibilityCommand</name>
+    <message>
+        <source>3D Paint change layer visibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZMoveLayerCommand</name>
+    <message>
+        <source>3D Paint move layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZPainterBrush</name>
+    <message>
+        <source>Adjust the size of the brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size Jitter can be used to create variance in the brush stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust the spacing of the brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust the flow of the brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust the opacity of the brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust the hardness of the brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brush Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate the brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle Jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle Jitter can be used to create variance in the brush stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use pen pressure to control size.
+Requires a pressure sensitive tablet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size Jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use pen pressure to control flow.
+Requires a pressure sensitive tablet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flow Jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flow Jitter can be used to create variance in the brush stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use pen pressure to control opacity.
+Requires a pressure sensitive tablet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate the brush with the direction of the stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brush Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use alpha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Camera Projection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projects the brush from the camera instead of normal to the object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only Draw on Plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picks a plane from the starting point, to paint in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale with size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pixel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stroke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -39,7 +39,7 @@ struct MaterialContent {
     MetaData metaData;
 };
 
-// Paint surfaces as a host sets them up and reads them back.
+/// One layer of a paint surface as a host sets it up and reads it back.
 struct PaintLayer {
     std::uint32_t id = 0;
     std::optional<std::string> name;  // none: the layer has no name
@@ -49,6 +49,7 @@ struct PaintLayer {
     orbColor_rgba background = {0, 0, 0, 0};
 };
 
+/// A paint surface as a host sets it up and reads it back.
 struct PaintSurfaceContent {
     std::string name;
     int resolution = 1024;

@@ -9,6 +9,11 @@
 #include <zsg/color/ZEditColorCommand.h>
 #include <zsg/color/ZLinkColorCommand.h>
 #include <zsg/lightlayer/ILightLayerController.h>
+#include <zsg/paint/IPainter.h>
+#include <zsg/paint/IPainterManager.h>
+#include <zsg/paint/IPainterSurface.h>
+#include <zsg/paint/ZPainterBrush.h>
+#include <zsg/values/Enumerable.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
 #include <zsg/scenegraph/ISceneGraph.h>
@@ -45,6 +50,33 @@ struct Scene {
         return stack.undoText();
     }
     std::string name(orb::ColorId id) { return graph->colorController()->colorDB()->colorFromId(id).getColorName(); }
+    // A new paint surface with `layers` layers, added as a user adds them.
+    IPainterSurface& canvas(int layers)
+    {
+        IPainter* painter = graph->painterManager()->painter();
+        IPainterSurface* surface = painter->surface(painter->createSurface(256));
+        for (int i = 0; i < layers; ++i)
+            surface->addLayer(0);
+        return *surface;
+    }
+    // Every display name, tool tip and choice name of a new brush's parameters.
+    QStringList brushTexts()
+    {
+        const std::unique_ptr<IPainterBrush> brush = graph->painterManager()->createBrush(20, paint);
+        QStringList texts;
+        for (const QString& key : ZPainterBrush::parameterNames()) {
+            const Parameter parameter = brush->parameter(key);
+            texts << parameter.displayName() << parameter.toolTip();
+            if (parameter.type() == Type::Enumerable) {
+                Enumerable choices;
+                parameter.getp(&choices);
+                for (const Enumerable::Item& item : choices.items)
+                    texts << item.name;
+            }
+        }
+        texts.removeAll(QString());
+        return texts;
+    }
 
     orb::MemoryRuntime runtime;
     ZTaskQueue tasks;
@@ -143,6 +175,24 @@ const std::vector<Case>& cases()
              orb::Unique_array_helper::free(layers.data);
              return QString::fromStdString(name); }},
 
+        {"ZAddLayerCommand", "3D Paint add layer", {}, [](Scene& s) { return s.step([&] { s.canvas(1); }); }},
+        {"QObject", "Layer", {}, [](Scene& s) { return QString::fromUtf8(s.canvas(1).layers()[0].name).chopped(2); }},
+        {"ZDeleteLayerCommand", "3D Paint delete layer", {}, [](Scene& s) {
+             return s.step([&] { s.canvas(1).setLayerDeleted(0, true); }); }},
+        {"ZLayerBlendCommand", "3D Paint change layer blend mode", {}, [](Scene& s) {
+             return s.step([&] { s.canvas(1).setLayerBlend(0, orb::ColorBlendMode::Screen); }); }},
+        {"ZLayerVisibilityCommand", "3D Paint change layer visibility", {}, [](Scene& s) {
+             return s.step([&] { s.canvas(1).setLayerVisibility(0, false); }); }},
+        {"ZLayerNameCommand", "3D Paint change layer name", {}, [](Scene& s) {
+             return s.step([&] { s.canvas(1).setLayerName(0, "Sky"); }); }},
+        {"ZMoveLayerCommand", "3D Paint move layer", {}, [](Scene& s) { return s.step([&] { s.canvas(2).moveLayer(0, 1); }); }},
+        {"ZLayerBackgroundCommand", "3D Paint change layer background", {}, [](Scene& s) {
+             return s.step([&] { s.canvas(1).setLayerBackgroundColor(0, {1, 0, 0, 1}, true); }); }},
+        {nullptr, "TODO!", {}, [](Scene& s) {
+             QStringList todo = s.brushTexts().filter("TODO");
+             todo.removeDuplicates();
+             return todo.join(' '); }},
+
         {"QObject", "File does not contain a valid json. Error: %1", {jsonError("x")}, [](Scene&) { return loadReport("x"); }},
         // Text before the first brace is skipped, so whatever parses is an object.
         {"QObject", "File does not contain a json object at the root", {}, nullptr},
@@ -193,11 +243,20 @@ QString describe(const Text& text)
 
 } // namespace
 
+// Installs the pseudo-translation while it lives.
+struct PseudoTranslation {
+    PseudoTranslation()
+    {
+        EXPECT_TRUE(translator.load(QStringLiteral(ZSG_PSEUDO_QM)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    ~PseudoTranslation() { QCoreApplication::removeTranslator(&translator); }
+    QTranslator translator;
+};
+
 TEST(PseudoTranslationTest, EveryTextComesBackTranslated)
 {
-    QTranslator pseudo;
-    ASSERT_TRUE(pseudo.load(QStringLiteral(ZSG_PSEUDO_QM)));
-    QCoreApplication::installTranslator(&pseudo);
+    const PseudoTranslation pseudo;
     for (const Case& c : cases()) {
         if (!c.produce)
             continue;
@@ -208,13 +267,26 @@ TEST(PseudoTranslationTest, EveryTextComesBackTranslated)
         Scene scene;
         EXPECT_EQ(c.produce(scene).toStdString(), expected.toStdString());
     }
-    QCoreApplication::removeTranslator(&pseudo);
+}
+
+// The brush's many texts by rule rather than one by one.
+TEST(PseudoTranslationTest, BrushTextsComeBackTranslated)
+{
+    const PseudoTranslation pseudo;
+    Scene scene;
+    for (const QString& text : scene.brushTexts())
+        if (text != "TODO!")
+            EXPECT_TRUE(text.startsWith("[[") && text.endsWith("]]")) << text.toStdString();
 }
 
 TEST(PseudoTranslationTest, CasesCoverTheCatalogue)
 {
     const std::set<Text> filed = catalogue();
     std::set<Text> used;
+    Scene scene;
+    for (const QString& text : scene.brushTexts())
+        if (text != "TODO!")
+            used.insert({"ZPainterBrush", text});
     for (const Case& c : cases()) {
         const Text text{c.context ? c.context : "", c.source};
         if (c.context)

@@ -1,7 +1,4 @@
 #pragma once
-// The library's mirror of the renderer's painter: one IPainterSurface per
-// renderer surface, adopted when the painter is built, by reload and by
-// createSurface, and kept for the painter's whole life. Main thread only.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbPainter.h>
@@ -14,6 +11,9 @@ namespace zsg {
 class IPainterBrush;
 class IPainterSurface;
 
+/// The library's mirror of the renderer's painter: one IPainterSurface per
+/// renderer surface, adopted when the painter is built, by reload and by
+/// createSurface, and kept for the painter's whole life. Main thread only.
 class ZSG_EXPORT IPainter {
 public:
     virtual ~IPainter() = default;

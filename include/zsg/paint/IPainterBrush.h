@@ -1,8 +1,4 @@
 #pragma once
-// A paint brush: the renderer's brush node graph seen as described, typed
-// parameters. Graph-bound parameters edit the renderer's nodes in place and
-// member-bound ones the brush, so drop every Parameter before the brush and the
-// brush before its nodes. Member values reach the graph only through writeToNode.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbTypes.h>
@@ -16,6 +12,10 @@ class orbBrush_node;
 
 namespace zsg {
 
+/// A paint brush: the renderer's brush node graph seen as described, typed
+/// parameters. Graph-bound parameters edit the renderer's nodes in place and
+/// member-bound ones the brush, so drop every Parameter before the brush and the
+/// brush before its nodes. Member values reach the graph only through writeToNode.
 class ZSG_EXPORT IPainterBrush
 {
 public:

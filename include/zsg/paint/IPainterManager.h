@@ -1,6 +1,4 @@
 #pragma once
-// The paint component of the scene graph: it owns the painter and makes
-// brushes. Main thread only.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbPainter.h>
@@ -12,6 +10,8 @@ namespace zsg {
 class IPainter;
 class IPainterBrush;
 
+/// The paint component of the scene graph: it owns the painter and makes
+/// brushes. Main thread only.
 class ZSG_EXPORT IPainterManager {
 public:
     virtual ~IPainterManager() = default;

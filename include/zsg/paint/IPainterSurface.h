@@ -1,8 +1,4 @@
 #pragma once
-// A paint surface's layers, topmost first, and their undoable edits. Indices
-// are list indices (0 = topmost); out-of-range indices and unchanged values
-// push nothing. Edits change the list at once and reach the renderer later,
-// through render tasks; layer names reach it at once. Main thread only.
 
 #include <zsg/Export.h>
 #include <zsg/platform/OrbPainter.h>
@@ -14,6 +10,10 @@
 
 namespace zsg {
 
+/// A paint surface's layers, topmost first, and their undoable edits. Indices
+/// are list indices (0 = topmost); out-of-range indices and unchanged values
+/// push nothing. Edits change the list at once and reach the renderer later,
+/// through render tasks; layer names reach it at once. Main thread only.
 class ZSG_EXPORT IPainterSurface {
 public:
     virtual ~IPainterSurface() = default;

@@ -8,8 +8,8 @@ namespace zsg {
 
 class ZPaintSurface;
 
-// Adds a layer named "Layer N" at a list index while it is built; undo marks
-// the layer deleted and redo clears the flag again: layers are never removed.
+/// Adds a layer named "Layer N" at a list index while it is built; undo marks
+/// the layer deleted and redo clears the flag again: layers are never removed.
 class ZSG_EXPORT ZAddLayerCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 167;

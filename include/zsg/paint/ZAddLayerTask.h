@@ -8,8 +8,8 @@
 
 namespace zsg {
 
-// Adds a layer on the renderer's surface, makes it the edit layer and names it.
-// Runs on the render thread with copies of everything it needs, taken when queued.
+/// Adds a layer on the renderer's surface, makes it the edit layer and names it.
+/// Runs on the render thread with copies of everything it needs, taken when queued.
 class ZSG_EXPORT ZAddLayerTask : public ZTask {
 public:
     ZAddLayerTask(std::uint32_t index, std::uint32_t layerId, orbPainter_surface* surface, std::string name);

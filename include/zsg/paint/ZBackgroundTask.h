@@ -6,8 +6,8 @@
 
 namespace zsg {
 
-// Sets a renderer layer's background colour.
-// Runs on the render thread with copies of everything it needs, taken when queued.
+/// Sets a renderer layer's background colour.
+/// Runs on the render thread with copies of everything it needs, taken when queued.
 class ZSG_EXPORT ZBackgroundTask : public ZTask {
 public:
     ZBackgroundTask(std::uint32_t index, orbPainter_surface* surface, orbColor_rgba color);

@@ -6,8 +6,8 @@
 
 namespace zsg {
 
-// Sets a renderer layer's blend mode.
-// Runs on the render thread with copies of everything it needs, taken when queued.
+/// Sets a renderer layer's blend mode.
+/// Runs on the render thread with copies of everything it needs, taken when queued.
 class ZSG_EXPORT ZBlendModeTask : public ZTask {
 public:
     ZBlendModeTask(std::uint32_t index, orbPainter_surface* surface, orb::ColorBlendMode mode);

@@ -8,7 +8,7 @@ namespace zsg {
 
 class ZPaintSurface;
 
-// Marks a layer deleted; undo clears the flag.
+/// Marks a layer deleted; undo clears the flag.
 class ZSG_EXPORT ZDeleteLayerCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 167;

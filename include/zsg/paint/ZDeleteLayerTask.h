@@ -6,8 +6,8 @@
 
 namespace zsg {
 
-// Sets a renderer layer's deleted flag.
-// Runs on the render thread with copies of everything it needs, taken when queued.
+/// Sets a renderer layer's deleted flag.
+/// Runs on the render thread with copies of everything it needs, taken when queued.
 class ZSG_EXPORT ZDeleteLayerTask : public ZTask {
 public:
     ZDeleteLayerTask(std::uint32_t index, orbPainter_surface* surface, bool deleted);

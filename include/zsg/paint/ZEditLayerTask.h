@@ -6,8 +6,8 @@
 
 namespace zsg {
 
-// Makes a renderer layer the one painted on.
-// Runs on the render thread with copies of everything it needs, taken when queued.
+/// Makes a renderer layer the one painted on.
+/// Runs on the render thread with copies of everything it needs, taken when queued.
 class ZSG_EXPORT ZEditLayerTask : public ZTask {
 public:
     ZEditLayerTask(std::uint32_t index, orbPainter_surface* surface);

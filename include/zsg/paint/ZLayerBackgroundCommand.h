@@ -8,8 +8,8 @@ namespace zsg {
 
 class ZPaintSurface;
 
-// Changes a layer's background colour. Changes of the same layer in a row
-// merge, so a colour-picker drag is one undo step back to the first colour.
+/// Changes a layer's background colour. Changes of the same layer in a row
+/// merge, so a colour-picker drag is one undo step back to the first colour.
 class ZSG_EXPORT ZLayerBackgroundCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 172;

@@ -8,7 +8,7 @@ namespace zsg {
 
 class ZPaintSurface;
 
-// Changes a layer's blend mode.
+/// Changes a layer's blend mode.
 class ZSG_EXPORT ZLayerBlendCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 169;

@@ -8,7 +8,7 @@ namespace zsg {
 
 class ZPaintSurface;
 
-// Renames a layer; an empty name clears it.
+/// Renames a layer; an empty name clears it.
 class ZSG_EXPORT ZLayerNameCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 171;

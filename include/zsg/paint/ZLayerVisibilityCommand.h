@@ -8,7 +8,7 @@ namespace zsg {
 
 class ZPaintSurface;
 
-// Shows or hides a layer; undo does the opposite.
+/// Shows or hides a layer; undo does the opposite.
 class ZSG_EXPORT ZLayerVisibilityCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 170;

@@ -8,9 +8,9 @@ namespace zsg {
 
 class ZPaintSurface;
 
-// Moves a layer to the place of the target layer. Undo puts it back directly
-// after the layer that was just before it (`neighbourId`, InvalidId: on top).
-// Layers are found by id, so layers added meanwhile keep their places.
+/// Moves a layer to the place of the target layer. Undo puts it back directly
+/// after the layer that was just before it (`neighbourId`, InvalidId: on top).
+/// Layers are found by id, so layers added meanwhile keep their places.
 class ZSG_EXPORT ZMoveLayerCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 172;

@@ -6,8 +6,8 @@
 
 namespace zsg {
 
-// Moves a renderer layer from one index to another.
-// Runs on the render thread with copies of everything it needs, taken when queued.
+/// Moves a renderer layer from one index to another.
+/// Runs on the render thread with copies of everything it needs, taken when queued.
 class ZSG_EXPORT ZMoveLayerTask : public ZTask {
 public:
     ZMoveLayerTask(std::uint32_t from, std::uint32_t to, orbPainter_surface* surface);

@@ -1,13 +1,4 @@
 #pragma once
-// A renderer paint surface with its own copy of the layer list. Each edit runs
-// in three tiers: the public operation checks a list index and pushes an undo
-// command; the command calls an ...Internal operation with the layer id; that
-// changes the list at once and queues a render task that makes the same change
-// on the renderer's surface, without waiting for it.
-// The event queue and undo stack must not be null; the task queue may be for
-// background changes only. Layer names reach the renderer at once, at an index
-// taken from the list: a rename while an add or move is still queued can name
-// the wrong renderer layer.
 
 #include <zsg/Export.h>
 #include <zsg/paint/IPainterSurface.h>
@@ -23,6 +14,15 @@ class ZTask;
 class ZTaskQueue;
 class ZUndoStack;
 
+/// A renderer paint surface with its own copy of the layer list. Each edit runs
+/// in three tiers: the public operation checks a list index and pushes an undo
+/// command; the command calls an ...Internal operation with the layer id; that
+/// changes the list at once and queues a render task that makes the same change
+/// on the renderer's surface, without waiting for it.
+/// The event queue and undo stack must not be null; the task queue may be for
+/// background changes only. Layer names reach the renderer at once, at an index
+/// taken from the list: a rename while an add or move is still queued can name
+/// the wrong renderer layer.
 class ZSG_EXPORT ZPaintSurface : public IPainterSurface {
 public:
     // Reads the deleted flag, the layers and the edit layer from the renderer's surface.

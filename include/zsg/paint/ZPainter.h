@@ -1,6 +1,4 @@
 #pragma once
-// The painter over a renderer painter. It gives the renderer painter back to
-// the scene's painter factory when destroyed.
 
 #include <zsg/Export.h>
 #include <zsg/paint/IPainter.h>
@@ -16,6 +14,8 @@ class ZPaintSurface;
 class ZTaskQueue;
 class ZUndoStack;
 
+/// The painter over a renderer painter. It gives the renderer painter back to
+/// the scene's painter factory when destroyed.
 class ZSG_EXPORT ZPainter : public IPainter {
 public:
     // Adopts every surface the renderer painter lists, in its order.

@@ -1,8 +1,4 @@
 #pragma once
-// The brush over a renderer brush node graph. Construction collects every
-// parameter of the graph under a flat key ("basic_size_px_value": the "value"
-// of the node linked as "size_px" from the node linked as "basic") and builds
-// the brush's fixed parameter list over those records and its own members.
 
 #include <zsg/paint/IPainterBrush.h>
 #include <zsg/platform/OrbBrush.h>
@@ -20,6 +16,10 @@ class orbRT_api;
 
 namespace zsg {
 
+/// The brush over a renderer brush node graph. Construction collects every
+/// parameter of the graph under a flat key ("basic_size_px_value": the "value"
+/// of the node linked as "size_px" from the node linked as "basic") and builds
+/// the brush's fixed parameter list over those records and its own members.
 class ZSG_EXPORT ZPainterBrush : public IPainterBrush
 {
 public:

@@ -1,6 +1,4 @@
 #pragma once
-// Creates the renderer painter of the type "svdag_painter" for the current
-// scene and owns the painter over it.
 
 #include <zsg/Export.h>
 #include <zsg/paint/IPainterManager.h>
@@ -14,6 +12,8 @@ class ZPainter;
 class ZTaskQueue;
 class ZUndoStack;
 
+/// Creates the renderer painter of the type "svdag_painter" for the current
+/// scene and owns the painter over it.
 class ZSG_EXPORT ZPainterManager : public IPainterManager {
 public:
     ZPainterManager(orbRT_api* rtApi, ZTaskQueue* taskQueue, IEventQueue* eventQueue, ZUndoStack* undoStack);

@@ -6,8 +6,8 @@
 
 namespace zsg {
 
-// Shows or hides a renderer layer.
-// Runs on the render thread with copies of everything it needs, taken when queued.
+/// Shows or hides a renderer layer.
+/// Runs on the render thread with copies of everything it needs, taken when queued.
 class ZSG_EXPORT ZVisibilityLayerTask : public ZTask {
 public:
     ZVisibilityLayerTask(std::uint32_t index, orbPainter_surface* surface, bool visible);

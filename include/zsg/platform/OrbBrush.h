@@ -14,9 +14,9 @@ namespace orb::painter {
 
 class orbBrush_node;  // opaque: the renderer's node, handed out by orbScene_api::end_node
 
-// Type codes of node parameters, also the `kind` of orbScene_api::set_attribute
-// for nodes. Value kinds pass the address of the value; the pointer kinds
-// (string, link, shader) pass the pointer itself.
+/// Type codes of node parameters, also the `kind` of orbScene_api::set_attribute
+/// for nodes. Value kinds pass the address of the value; the pointer kinds
+/// (string, link, shader) pass the pointer itself.
 enum BrushParameterType : std::int32_t {
     BrushColor = 1,    // orbColor
     BrushInteger = 2,  // std::int32_t
@@ -27,6 +27,7 @@ enum BrushParameterType : std::int32_t {
     BrushShader = 25,  // orbShader*, or null
 };
 
+/// The value of a node parameter; `type` of its parameter says which member holds it.
 union orbBrush_value {
     orbColor color;
     std::int32_t integer;
@@ -37,6 +38,7 @@ union orbBrush_value {
     orbShader* shader;
 };
 
+/// One parameter of a brush node, in the node's record; the library may write `value` in place.
 struct orbBrush_parameter {
     const char* name;       // NUL-terminated, never null
     std::int32_t type;      // BrushParameterType; other codes may exist
@@ -44,6 +46,7 @@ struct orbBrush_parameter {
     const char* help;       // NUL-terminated slider hints and the like, or null
 };
 
+/// What the renderer reports of one brush node: its type and its parameters.
 struct orbBrush_node_record {
     orbBrush_node* node;    // the node this record describes
     const char* typeName;   // "orb.painter.stamp.brush", ...

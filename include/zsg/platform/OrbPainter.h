@@ -11,7 +11,7 @@
 #include <cstdint>
 
 namespace orb {
-// How a layer combines with the layers below it.
+/// How a layer combines with the layers below it.
 enum class ColorBlendMode : std::int32_t {
     Normal = 0,
     Multiply = 1,
@@ -22,7 +22,7 @@ enum class ColorBlendMode : std::int32_t {
 };
 } // namespace orb
 
-// One layer of a paint surface.
+/// One layer of a paint surface.
 struct orbLayerInfo {
     orb::ColorBlendMode blendMode = orb::ColorBlendMode::Normal;
     bool deleted = false;
@@ -42,15 +42,15 @@ static_assert(offsetof(orbLayerInfo, id) == 32);
 static_assert(sizeof(orbLayerInfo) == 40);
 static_assert(sizeof(orb::ColorBlendMode) == 4 && sizeof(bool) == 1);
 
-// An entry of the painter's surface list; the name belongs to the painter.
+/// An entry of the painter's surface list; the name belongs to the painter.
 struct orbSurface_info {
     orb::SurfaceId id = orb::InvalidId;
     const char* name = nullptr;
 };
 
-// A paint surface: a stack of layers and the layer being painted on. Its
-// operations may be called from the render thread and the main thread at once.
-// Indices beyond the layer stack are ignored.
+/// A paint surface: a stack of layers and the layer being painted on. Its
+/// operations may be called from the render thread and the main thread at once.
+/// Indices beyond the layer stack are ignored.
 class ORB_EXPORT orbPainter_surface {
 public:
     virtual ~orbPainter_surface();
@@ -77,7 +77,7 @@ public:
     virtual void moveLayer(std::uint32_t from, std::uint32_t to) = 0;
 };
 
-// The renderer's painter: it owns the paint surfaces. Main thread only.
+/// The renderer's painter: it owns the paint surfaces. Main thread only.
 class ORB_EXPORT orbPainter {
 public:
     virtual ~orbPainter();
@@ -92,7 +92,7 @@ public:
     virtual bool changeResolution(orbScene* scene, orb::SurfaceId id, std::uint32_t resolution) = 0;
 };
 
-// Makes painters by type name for a scene and takes them back.
+/// Makes painters by type name for a scene and takes them back.
 class ORB_EXPORT orbPainter_factory {
 public:
     virtual ~orbPainter_factory();
