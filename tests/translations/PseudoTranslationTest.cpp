@@ -3,6 +3,7 @@
 // back translated, with its arguments inserted after translation, unless it
 // must stay untranslated; and the operations together must use every text of
 // the catalogue, under the context they are filed in.
+
 #include <zsg/cmf/ZCMFSchema.h>
 #include <zsg/color/ColorController.h>
 #include <zsg/color/ColorDB.h>
@@ -13,10 +14,10 @@
 #include <zsg/paint/IPainterManager.h>
 #include <zsg/paint/IPainterSurface.h>
 #include <zsg/paint/ZPainterBrush.h>
-#include <zsg/values/Enumerable.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
 #include <zsg/scenegraph/ISceneGraph.h>
+#include <zsg/values/Enumerable.h>
 
 #include <orbmem/MemoryRuntime.h>
 #include <orbmem/MemorySceneMaterialManager.h>
