@@ -1,14 +1,14 @@
 #include <zsg/lightlayer/ZLightLayerApi.h>
 
 #include "lightlayer/HierarchyWalk.h"
+#include "lightlayer/VisitedIds.h"
 
 #include <zsg/scenegraph/Event.h>
 #include <zsg/scenegraph/IEventQueue.h>
 
 #include <algorithm>
+#include <array>
 #include <iostream>
-#include <memory_resource>
-#include <unordered_set>
 
 namespace zsg {
 
@@ -17,19 +17,6 @@ namespace {
 constexpr std::size_t ReservedIds = 1024;
 constexpr std::uint32_t HiddenFromLayerItems = 0x800;
 constexpr std::uint32_t HiddenFromLayerIdMap = 0x4084800;
-
-// Visited ids: a hash set that rehashes only once it holds as many ids as it
-// has buckets. Its nodes come from an arena released with the walk, which
-// halves the cost of a visit against one allocation per id.
-class VisitedIds {
-public:
-    VisitedIds() : m_set(&m_arena) { m_set.max_load_factor(1.0f); }
-    bool insert(orb::GroupItemId id) { return m_set.insert(id).second; }
-
-private:
-    std::pmr::monotonic_buffer_resource m_arena;
-    std::pmr::unordered_set<orb::GroupItemId> m_set;
-};
 
 bool excluded(const orbObject& object)
 {
@@ -57,9 +44,30 @@ const orbGroup* groupOf(const orbGroup_item* item)
     return item && item->kind == orbGroup_item::Group ? item->group : nullptr;
 }
 
+// Sorts ascending. A walk's ids often differ in their lowest byte only (layer
+// ids always do); those are counted per byte value and written back in order,
+// two passes where a comparison sort of a large scene costs a whole walk.
+void sortIds(std::vector<std::uint32_t>& ids)
+{
+    const std::uint32_t high = ids.empty() ? 0 : ids.front() & ~0xFFu;
+    std::uint32_t differing = 0;
+    std::array<std::size_t, 256> count{};
+    for (std::uint32_t id : ids) {
+        differing |= (id & ~0xFFu) ^ high;
+        ++count[id & 0xFF];
+    }
+    if (differing) {
+        std::sort(ids.begin(), ids.end());
+        return;
+    }
+    auto out = ids.begin();
+    for (std::uint32_t low = 0; low < count.size(); ++low)
+        out = std::fill_n(out, count[low], high | low);
+}
+
 void sortUnique(std::vector<std::uint32_t>& ids)
 {
-    std::sort(ids.begin(), ids.end());
+    sortIds(ids);
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
 }
 

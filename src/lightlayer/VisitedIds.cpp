@@ -1,0 +1,26 @@
+#include "lightlayer/VisitedIds.h"
+
+#include <utility>
+
+namespace zsg {
+
+namespace {
+constexpr int InitialBits = 10;
+} // namespace
+
+VisitedIds::VisitedIds() : m_bits(InitialBits), m_buckets(std::size_t{1} << InitialBits, Node{0, Empty}) {}
+
+void VisitedIds::grow()
+{
+    const std::vector<Node> buckets = std::exchange(m_buckets, {});
+    const std::vector<Node> chained = std::exchange(m_chained, {});
+    ++m_bits;
+    m_buckets.assign(std::size_t{1} << m_bits, Node{0, Empty});
+    for (const Node& node : buckets)
+        if (node.next != Empty)
+            add(m_buckets[bucketOf(node.id)], node.id);
+    for (const Node& node : chained)
+        add(m_buckets[bucketOf(node.id)], node.id);
+}
+
+} // namespace zsg
