@@ -15,6 +15,10 @@ class VisitedIds {
 public:
     VisitedIds();
 
+    // Empties the set, keeping its storage and room for as many ids as it
+    // held: a walk like the last one neither faults in fresh pages nor grows.
+    void clear();
+
     // True when `id` was not in the set; it is from now on.
     bool insert(orb::GroupItemId id)
     {
@@ -69,6 +73,7 @@ private:
     std::size_t m_size = 0;
     std::vector<Node> m_buckets;
     std::vector<Node> m_chained;
+    std::vector<Node> m_spare;  // the buckets before the last growth
 };
 
 } // namespace zsg

@@ -78,7 +78,8 @@ ZLightLayerApi::ZLightLayerApi(IEventQueue* eventQueue, orbRT_api* rtApi)
       m_rtApi(rtApi),
       m_live(orb_light_layer_db_get(scene())),
       m_environmentLightMask(m_live ? m_live->environment_light_mask : 0),
-      m_mirror(std::make_unique<orbLight_layer_db>())
+      m_mirror(std::make_unique<orbLight_layer_db>()),
+      m_visited(std::make_unique<VisitedIds>())
 {
 }
 
@@ -136,9 +137,10 @@ orb::Array<orb::ObjectId> ZLightLayerApi::lights(orb::LightLayerId layer)
 
 std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb::GroupItemId> items)
 {
-    std::vector<orb::LightLayerId> result;
-    result.reserve(ReservedIds);
-    VisitedIds visited;
+    m_collected.clear();
+    m_collected.reserve(ReservedIds);
+    VisitedIds& visited = *m_visited;
+    visited.clear();
     orbScene* const scene = this->scene();
     // Exclusion bits and group flags are not consulted here.
     auto visit = [&](orb::GroupItemId id) -> const orbGroup* {
@@ -148,7 +150,7 @@ std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb
         if (const orbObject* object = objectOf(item)) {
             std::uint32_t mask = 0;
             if (m_live && readMask(*object, mask) && !shaderOptsOut(*object))
-                result.push_back(m_live->layer_id_from_mask(mask));
+                m_collected.push_back(m_live->layer_id_from_mask(mask));
             return nullptr;
         }
         return groupOf(item);
@@ -156,8 +158,8 @@ std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb
     HierarchyWalk walk;
     for (orb::GroupItemId id : items)
         walk.children(visit(id), [&](const orbGroup_item* child) { return visit(HierarchyWalk::idOf(child)); });
-    sortUnique(result);
-    return result;
+    sortUnique(m_collected);
+    return m_collected;
 }
 
 bool ZLightLayerApi::contains(orb::LightLayerId layer, orb::ObjectId light)
