@@ -1,6 +1,7 @@
 #include <zsg/lightlayer/ZLightLayerApi.h>
 
 #include "lightlayer/HierarchyWalk.h"
+#include "lightlayer/VisitedIds.h"
 
 #include <zsg/scenegraph/Event.h>
 #include <zsg/scenegraph/IEventQueue.h>
@@ -8,9 +9,8 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <iostream>
-#include <memory_resource>
-#include <unordered_set>
 
 namespace zsg {
 
@@ -19,19 +19,6 @@ namespace {
 constexpr std::size_t ReservedIds = 1024;
 constexpr std::uint32_t HiddenFromLayerItems = 0x800;
 constexpr std::uint32_t HiddenFromLayerIdMap = 0x4084800;
-
-// Visited ids: a hash set that rehashes only once it holds as many ids as it
-// has buckets. Its nodes come from an arena released with the walk, which
-// halves the cost of a visit against one allocation per id.
-class VisitedIds {
-public:
-    VisitedIds() : m_set(&m_arena) { m_set.max_load_factor(1.0f); }
-    bool insert(orb::GroupItemId id) { return m_set.insert(id).second; }
-
-private:
-    std::pmr::monotonic_buffer_resource m_arena;
-    std::pmr::unordered_set<orb::GroupItemId> m_set;
-};
 
 bool excluded(const orbObject& object)
 {
@@ -59,9 +46,30 @@ const orbGroup* groupOf(const orbGroup_item* item)
     return item && item->kind == orbGroup_item::Group ? item->group : nullptr;
 }
 
+// Sorts ascending. A walk's ids often differ in their lowest byte only (layer
+// ids always do); those are counted per byte value and written back in order,
+// two passes where a comparison sort of a large scene costs a whole walk.
+void sortIds(std::vector<std::uint32_t>& ids)
+{
+    const std::uint32_t high = ids.empty() ? 0 : ids.front() & ~0xFFu;
+    std::uint32_t differing = 0;
+    std::array<std::size_t, 256> count{};
+    for (std::uint32_t id : ids) {
+        differing |= (id & ~0xFFu) ^ high;
+        ++count[id & 0xFF];
+    }
+    if (differing) {
+        std::sort(ids.begin(), ids.end());
+        return;
+    }
+    auto out = ids.begin();
+    for (std::uint32_t low = 0; low < count.size(); ++low)
+        out = std::fill_n(out, count[low], high | low);
+}
+
 void sortUnique(std::vector<std::uint32_t>& ids)
 {
-    std::sort(ids.begin(), ids.end());
+    sortIds(ids);
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
 }
 
@@ -72,7 +80,8 @@ ZLightLayerApi::ZLightLayerApi(IEventQueue* eventQueue, orbRT_api* rtApi)
       m_rtApi(rtApi),
       m_live(orb_light_layer_db_get(scene())),
       m_environmentLightMask(m_live ? m_live->environment_light_mask : 0),
-      m_mirror(std::make_unique<orbLight_layer_db>())
+      m_mirror(std::make_unique<orbLight_layer_db>()),
+      m_visited(std::make_unique<VisitedIds>())
 {
 }
 
@@ -130,9 +139,10 @@ orb::Array<orb::ObjectId> ZLightLayerApi::lights(orb::LightLayerId layer)
 
 std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb::GroupItemId> items)
 {
-    std::vector<orb::LightLayerId> result;
-    result.reserve(ReservedIds);
-    VisitedIds visited;
+    m_collected.clear();
+    m_collected.reserve(ReservedIds);
+    VisitedIds& visited = *m_visited;
+    visited.clear();
     orbScene* const scene = this->scene();
     // Exclusion bits and group flags are not consulted here.
     auto visit = [&](orb::GroupItemId id) -> const orbGroup* {
@@ -142,7 +152,7 @@ std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb
         if (const orbObject* object = objectOf(item)) {
             std::uint32_t mask = 0;
             if (m_live && readMask(*object, mask) && !shaderOptsOut(*object))
-                result.push_back(m_live->layer_id_from_mask(mask));
+                m_collected.push_back(m_live->layer_id_from_mask(mask));
             return nullptr;
         }
         return groupOf(item);
@@ -150,8 +160,8 @@ std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb
     HierarchyWalk walk;
     for (orb::GroupItemId id : items)
         walk.children(visit(id), [&](const orbGroup_item* child) { return visit(HierarchyWalk::idOf(child)); });
-    sortUnique(result);
-    return result;
+    sortUnique(m_collected);
+    return m_collected;
 }
 
 bool ZLightLayerApi::contains(orb::LightLayerId layer, orb::ObjectId light)
