@@ -275,9 +275,11 @@ TEST(PseudoTranslationTest, BrushTextsComeBackTranslated)
 {
     const PseudoTranslation pseudo;
     Scene scene;
-    for (const QString& text : scene.brushTexts())
-        if (text != "TODO!")
+    for (const QString& text : scene.brushTexts()) {
+        if (text != "TODO!") {
             EXPECT_TRUE(text.startsWith("[[") && text.endsWith("]]")) << text.toStdString();
+        }
+    }
 }
 
 TEST(PseudoTranslationTest, CasesCoverTheCatalogue)
