@@ -3,6 +3,7 @@
 // for the database's life; 32 bits leave room for layers 2 to 33.
 
 #include "OrbScene.h"
+#include "UniqueName.h"
 
 #include <algorithm>
 #include <bit>
@@ -125,22 +126,11 @@ const char* orbLight_layer_db::get_layer_name(orb::LightLayerId id) const
 // The numbering of colour names: "Key" and "Key 4" both count from "Key 1".
 std::string orbLight_layer_db::find_unique_name(const char* name) const
 {
-    const std::string wanted = name ? name : "";
-    std::unordered_set<std::string> taken;
+    std::unordered_set<std::string_view> taken;
     for (const auto& [id, layer] : d->layers)
         if (layer.name)
             taken.insert(*layer.name);
-    if (!taken.contains(wanted))
-        return wanted;
-    std::string base = wanted;
-    const auto lastOther = wanted.find_last_not_of("0123456789");
-    if (lastOther != std::string::npos && lastOther > 0 && lastOther + 1 < wanted.size() && wanted[lastOther] == ' ')
-        base = wanted.substr(0, lastOther);
-    for (std::uint64_t n = 1;; ++n) {
-        std::string candidate = base + ' ' + std::to_string(n);
-        if (!taken.contains(candidate))
-            return candidate;
-    }
+    return orbmem::uniqueName(name ? name : "", [&](std::string_view n) { return taken.contains(n); });
 }
 
 void orbLight_layer_db::add_lights(orb::LightLayerId id, orb::Span<const orb::ObjectId> lights)

@@ -1,4 +1,5 @@
 #include "OrbScene.h"
+#include "UniqueName.h"
 
 #include <algorithm>
 #include <cstring>
@@ -238,18 +239,7 @@ std::optional<std::string> orbScene::uniqueColorName(std::string_view name, orb:
             continue;
         taken.insert(nameOf(*record));
     }
-    if (!taken.contains(name))
-        return std::string(name);
-    // "Red" and "Red 4" both count from "Red 1" up to the first free number.
-    std::string_view base = name;
-    const auto lastOther = name.find_last_not_of("0123456789");
-    if (lastOther != std::string_view::npos && lastOther > 0 && lastOther + 1 < name.size() && name[lastOther] == ' ')
-        base = name.substr(0, lastOther);
-    for (std::uint64_t n = 1;; ++n) {
-        std::string candidate = std::string(base) + ' ' + std::to_string(n);
-        if (!taken.contains(candidate))
-            return candidate;
-    }
+    return orbmem::uniqueName(name, [&](std::string_view n) { return taken.contains(n); });
 }
 
 void orbScene::makeNameUnique(orb::ColorId id)
