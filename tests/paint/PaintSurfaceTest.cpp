@@ -23,6 +23,7 @@ orb::PaintSurfaceContent surfaceOf(const QStringList& bottomFirst, std::uint32_t
 }
 
 const QStringList ThreeLayers = {"1 Bottom", "2 Middle", "3 Top"};
+const QStringList ThreeLayersTopFirst = {"3 Top", "2 Middle", "1 Bottom"};
 const QString Updated = QStringLiteral("PaintLayersUpdated surface=%1");
 
 } // namespace
@@ -33,7 +34,7 @@ const QString Updated = QStringLiteral("PaintLayersUpdated surface=%1");
 // refresh requests and events. Both sides are compared after each step.
 TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
 {
-    const QStringList before = {"3 Top", "2 Middle", "1 Bottom"};
+    const QStringList& before = ThreeLayersTopFirst;
     const struct {
         const char* step;
         std::function<void(ZPaintSurface&)> op;
@@ -183,26 +184,17 @@ TEST(PaintSurface, DeletionMovesTheEditLayerToTheNearestLayerLeft)
     }
 }
 
-TEST(PaintSurface, BackgroundChangesOfOneLayerMergeIntoOneStep)
+TEST(PaintSurface, BackgroundChangesMergeUntilAnotherLayerComesBetween)
 {
     PaintScene scene(surfaceOf(ThreeLayers));
-    ZPaintSurface& s = scene.surface;
-    EXPECT_TRUE(s.setLayerBackgroundColor(0, {0.1f, 0, 0, 1}, true));
-    EXPECT_TRUE(s.setLayerBackgroundColor(0, {0.2f, 0, 0, 1}, true));
-    EXPECT_TRUE(s.setLayerBackgroundColor(0, {0.3f, 0, 0, 1}, true));
-    EXPECT_EQ(scene.stack.count(), 1);
-    EXPECT_TRUE(s.setLayerBackgroundColor(1, {0.5f, 0, 0, 1}, true));
-    EXPECT_TRUE(s.setLayerBackgroundColor(0, {0.4f, 0, 0, 1}, true));
-    EXPECT_EQ(scene.stack.count(), 3) << "another layer in between ends the merge";
-    EXPECT_EQ(scene.list().value(0), "3 Top bg=0.4,0,0,1");
-    scene.stack.undo();
-    scene.stack.undo();
-    scene.stack.undo();
-    const QStringList before = {"3 Top", "2 Middle", "1 Bottom"};
-    EXPECT_EQ(scene.list(), before);
-    EXPECT_EQ(scene.renderer(), before);
+    for (const auto& [layer, red] : {std::pair{0u, 0.1f}, {0u, 0.2f}, {1u, 0.5f}, {0u, 0.4f}})
+        EXPECT_TRUE(scene.surface.setLayerBackgroundColor(layer, {red, 0, 0, 1}, true));
+    EXPECT_EQ(scene.stack.count(), 3);
+    scene.undoAll();
+    EXPECT_EQ(scene.list(), ThreeLayersTopFirst);
+    EXPECT_EQ(scene.renderer(), ThreeLayersTopFirst);
     scene.stack.redo();
-    EXPECT_EQ(scene.list().value(0), "3 Top bg=0.3,0,0,1");
+    EXPECT_EQ(scene.list().value(0), "3 Top bg=0.2,0,0,1");
 }
 
 TEST(PaintSurface, WithoutTaskQueueABackgroundChangesOnlyTheList)
