@@ -108,27 +108,22 @@ TEST(PaintSurface, MovesAndTheirUndoPutLayersBackAfterTheirNeighbour)
         std::uint32_t from, to;
         QStringList moved;
     } cases[] = {
-        {1, 3, {"P", "R", "S", "Q"}},
-        {3, 1, {"P", "S", "Q", "R"}},
-        {0, 2, {"Q", "R", "P", "S"}},
-        {3, 0, {"S", "P", "Q", "R"}},
-        {2, 3, {"P", "Q", "S", "R"}},
+        {1, 3, {"1 P", "3 R", "4 S", "2 Q"}},
+        {3, 1, {"1 P", "4 S", "2 Q", "3 R"}},
+        {0, 2, {"2 Q", "3 R", "1 P", "4 S"}},
+        {3, 0, {"4 S", "1 P", "2 Q", "3 R"}},
+        {2, 3, {"1 P", "2 Q", "4 S", "3 R"}},
     };
-    const auto names = [](const QStringList& layers) {
-        QStringList out;
-        for (const QString& layer : layers)
-            out << layer.section(' ', 1);
-        return out;
-    };
+    const QStringList before = {"1 P", "2 Q", "3 R", "4 S"};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << " to " << c.to);
         PaintScene scene(surfaceOf({"4 S", "3 R", "2 Q", "1 P"}));
         scene.surface.moveLayer(c.from, c.to);
-        EXPECT_EQ(names(scene.list()), c.moved);
-        EXPECT_EQ(names(scene.renderer()), c.moved);
+        EXPECT_EQ(scene.list(), c.moved);
+        EXPECT_EQ(scene.renderer(), c.moved);
         scene.stack.undo();
-        EXPECT_EQ(names(scene.list()), QStringList({"P", "Q", "R", "S"}));
-        EXPECT_EQ(names(scene.renderer()), QStringList({"P", "Q", "R", "S"}));
+        EXPECT_EQ(scene.list(), before);
+        EXPECT_EQ(scene.renderer(), before);
         EXPECT_EQ(scene.surface.editLayer(), 3u) << "moves leave the edit layer alone";
     }
 }
