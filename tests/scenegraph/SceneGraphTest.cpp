@@ -3,7 +3,6 @@
 #include <zsg/color/ColorDB.h>
 #include <zsg/color/IColorwayEdit.h>
 #include <zsg/color/IColorController.h>
-#include <zsg/paint/IPainterManager.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
 #include <zsg/scenegraph/IEventQueue.h>
@@ -68,14 +67,7 @@ protected:
 TEST_F(SceneGraphTest, ComponentsAndNotifications)
 {
     auto graph = ISceneGraph::create(pars());
-    EXPECT_EQ(graph->rtApi(), &runtime);
-    ASSERT_NE(graph->eventQueue(), nullptr);
-    EXPECT_EQ(graph->eventQueue()->parent(), nullptr);
-    ASSERT_NE(graph->colorController(), nullptr);
     EXPECT_EQ(graph->colorController()->colorDB(), graph->colorDB());
-    ASSERT_NE(graph->painterManager(), nullptr);
-    EXPECT_NE(graph->painterManager()->painter(), nullptr);
-
     // Beyond the notifications the transcript pins.
     test::EventRecorder events(graph->eventQueue());
     const orb::ColorId three[] = {7, 3, 0xFFFFFFFF};
