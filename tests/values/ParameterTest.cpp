@@ -82,9 +82,7 @@ TEST(ParameterTest, FlagQueries)
     EXPECT_TRUE(p.containsFlags(Parameter::Bump | Parameter::Enabled));
     EXPECT_FALSE(p.containsFlags({}));
     EXPECT_FALSE(p.isEnabled());
-
-    Parameter none(Builder().type(Type::Float).enabled(false));
-    EXPECT_TRUE(none.hasFlag(Parameter::Flag(0)));
+    EXPECT_TRUE(Parameter(Builder().type(Type::Float).enabled(false)).hasFlag(Parameter::Flag(0)));
 }
 
 TEST(ParameterTest, LimitsAndSliderRangesComeFromBuilderOrHelpText)
