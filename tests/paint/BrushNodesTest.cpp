@@ -49,7 +49,6 @@ TEST_F(BrushNodesTest, AttributesMustMatchTheNodeType)
     };
     const Row rows[] = {
         {"rotation", BrushFloat, &half, true},
-        {"rotation", BrushInteger, &three, false},     // the kind is the parameter's
         {"space", BrushInteger, &three, true},
         {"directional", BrushBoolean, &two, true},      // any non-zero byte is true
         {"no_such", BrushFloat, &half, false},
