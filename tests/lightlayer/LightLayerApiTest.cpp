@@ -1,5 +1,5 @@
 // The light layer API: the three walks' rules on one hierarchy, naming, the
-// mirror, the dump and the events of every change.
+// mirror, the dump and the events of every change (beyond the transcript's).
 
 #include "LightLayerTestSupport.h"
 
@@ -71,27 +71,19 @@ TEST_F(LightLayerApiTest, SetItemsLayerSendsEveryObjectOnceAscending)
     using Call = std::pair<orb::LightLayerId, Ids>;
     EXPECT_EQ(runtime.assigned, (std::vector<Call>{{y, {o1, o2, o3, o4, o5, o6, light, o7}}, {y, {}}}));
     EXPECT_EQ(events.take(), (QStringList{layerUpdated(y), layerUpdated(y)}));
-    for (orb::GroupItemId o : {o1, o2, o3, o4, o5, o6})
-        EXPECT_EQ(layerOf(o), y);
-    EXPECT_EQ(runtime.objectMask(light), 0u) << "lights keep their membership";
 }
 
-TEST_F(LightLayerApiTest, CreateAndRenameGiveUniqueNamesInBothDatabases)
+// Numbering, and renaming to an unchanged or taken name, are pinned by the transcript.
+TEST_F(LightLayerApiTest, CreateAndRenameReachBothDatabasesAndRefuseEmptyNames)
 {
     EXPECT_EQ(api.createLayer(""), orb::InvalidId);
     const orb::LightLayerId first = api.createLayer("X");
-    const orb::LightLayerId second = api.createLayer("X");
-    EXPECT_EQ(api.layerName(first), "X 1");
-    EXPECT_EQ(api.layerName(second), "X 2");
-    EXPECT_STREQ(live.get_layer_name(second), "X 2");
-    EXPECT_EQ(take(api.layers()), take(live.get_layers()));
-
-    api.setLayerName(first, "X 1");  // unchanged
     api.setLayerName(first, "");
-    api.setLayerName(first, "X");
-    EXPECT_EQ(api.layerName(first), "X 3");
-    EXPECT_STREQ(live.get_layer_name(first), "X 3");
-    EXPECT_EQ(events.take(), (QStringList{layerUpdated(first), layerUpdated(second), layerUpdated(first)}));
+    api.setLayerName(first, "Y");
+    EXPECT_EQ(api.layerName(first), "Y");
+    EXPECT_STREQ(live.get_layer_name(first), "Y");
+    EXPECT_EQ(take(api.layers()), take(live.get_layers()));
+    EXPECT_EQ(events.take(), (QStringList{layerUpdated(first), layerUpdated(first)}));
 }
 
 TEST_F(LightLayerApiTest, NoLayerLeftCreatesNothingAnywhere)
@@ -116,25 +108,20 @@ TEST_F(LightLayerApiTest, LightsFlagsAndCloneReachBothDatabases)
     EXPECT_EQ(take(api.lights(x)), Ids{light});
     EXPECT_EQ(take(live.get_lights(clone)), lights);
     EXPECT_EQ(take(api.lights(clone)), lights);
-    EXPECT_EQ(api.layerName(clone), "dummy");
-    EXPECT_EQ(api.flags(clone), LightLayerFlags(orb::LayerReversed));
     EXPECT_EQ(live.get_flags(x), orb::LayerReversed);
     EXPECT_TRUE(api.contains(x, light));
     EXPECT_EQ(runtime.objectMask(light), bit(x) | bit(clone));
     EXPECT_EQ(events.take(), (QStringList{layerUpdated(x), layerUpdated(x), layerUpdated(clone), layerUpdated(x)}));
 }
 
-TEST_F(LightLayerApiTest, CreateFromLightsTakesOnlyDefaultLayerLights)
+TEST_F(LightLayerApiTest, CreateFromLightsInNoDefaultLayerCreatesNothing)
 {
     api.createLayerFromLights(span({77, 78}));
+    EXPECT_EQ(api.layerCount(), 2u);
     EXPECT_EQ(events.take(), QStringList{});
-    api.createLayerFromLights(span({77, light}));
-    const orb::LightLayerId made = x + 1;
-    EXPECT_EQ(api.layerName(made), "New Layer");
-    EXPECT_EQ(take(api.lights(made)), Ids{light});
-    EXPECT_EQ(events.take(), (QStringList{layerUpdated(1), layerUpdated(made), layerUpdated(made)}));
 }
 
+// The dump's format is pinned by the transcript; here: it shows the mirror.
 TEST_F(LightLayerApiTest, DumpPrintsTheMirror)
 {
     runtime.setEnvironmentLightMask(6);
@@ -142,17 +129,17 @@ TEST_F(LightLayerApiTest, DumpPrintsTheMirror)
     live.add_lights(x, span(lights));
     std::ostringstream out;
     auto* saved = std::cout.rdbuf(out.rdbuf());
-    api.dump();  // the mirror has not seen the change
+    api.dump();
+    const std::string stale = out.str();
+    out.str({});
     api.sync();
     api.dump();
     std::cout.rdbuf(saved);
-    const std::string before = "Layer ID: 1, Name: Default\nLayer ID: 2, Name: X\nEnvironment Light Mask: 0\n"
-                               "Light Layers:\n  Layer ID: 1, Name: Default\n    Flags: 0\n    Lights: " +
-                               std::to_string(light) + " \n  Layer ID: 2, Name: X\n    Flags: 0\n    Lights: \n";
-    std::string after = before;
-    after.replace(after.find("Mask: 0"), 7, "Mask: 6");
-    after.replace(after.rfind("Lights: "), 8, "Lights: " + std::to_string(light) + " 9 ");
-    EXPECT_EQ(out.str(), before + after);
+    const std::string synced = "Mask: 6\n", lightsOfX = "Lights: " + std::to_string(light) + " 9 \n";
+    EXPECT_EQ(stale.find(synced), std::string::npos);
+    EXPECT_EQ(stale.find(lightsOfX), std::string::npos);
+    EXPECT_NE(out.str().find(synced), std::string::npos);
+    EXPECT_NE(out.str().find(lightsOfX), std::string::npos);
     EXPECT_EQ(events.take(), QStringList{"LightLayerSynced"});
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <set>
 
@@ -13,41 +14,26 @@ namespace {
 
 using Ids = std::vector<orb::GroupItemId>;
 
-// The ids, then the same ids again backwards.
-Ids twice(Ids ids)
-{
-    ids.insert(ids.end(), ids.rbegin(), ids.rend());
-    return ids;
-}
-
-// count ids from `first`, `stride` apart.
-Ids strided(std::uint32_t first, std::uint32_t stride, int count)
+// count ids, the i-th being id(i), then the same ids again backwards.
+Ids twice(int count, std::function<std::uint32_t(std::uint32_t)> id)
 {
     Ids ids;
-    for (int i = 0; i < count; ++i)
-        ids.push_back(first + std::uint32_t(i) * stride);
-    return ids;
-}
-
-Ids random(int count, std::uint32_t below)
-{
-    std::mt19937 generator(7);
-    std::uniform_int_distribution<std::uint32_t> pick(0, below - 1);
-    Ids ids;
-    for (int i = 0; i < count; ++i)
-        ids.push_back(pick(generator));
+    for (std::uint32_t i = 0; i < std::uint32_t(count); ++i)
+        ids.push_back(id(i));
+    for (std::size_t i = ids.size(); i-- > 0;)
+        ids.push_back(ids[i]);
     return ids;
 }
 
 TEST(VisitedIdsTest, AnswersLikeASetAndNeverPassesOneIdPerBucket)
 {
     const std::pair<const char*, Ids> cases[] = {
-        {"dense from 0", twice(strided(0, 1, 5000))},
-        {"dense far from 0", twice(strided(3000000000u, 1, 5000))},
-        {"apart by the bucket count", twice(strided(5, 1024, 5000))},
-        {"only high bits differ", twice(strided(0, 1u << 20, 4000))},
-        {"random, with repeats", twice(random(6000, 4000))},
-        {"random over all ids", twice(random(6000, 0xFFFFFFFF))},
+        {"dense from 0", twice(5000, [](std::uint32_t i) { return i; })},
+        {"dense far from 0", twice(5000, [](std::uint32_t i) { return 3000000000u + i; })},
+        {"apart by the bucket count", twice(5000, [](std::uint32_t i) { return 5 + i * 1024; })},
+        {"only high bits differ", twice(4000, [](std::uint32_t i) { return i << 20; })},
+        {"random, with repeats", twice(6000, [g = std::mt19937(7)](std::uint32_t) mutable { return g() % 4000; })},
+        {"random over all ids", twice(6000, [g = std::mt19937(7)](std::uint32_t) mutable { return g(); })},
         {"the ends of the range", {0xFFFFFFFF, 0, 0xFFFFFFFE, 0xFFFFFFFF, 0}},
     };
     for (const auto& [name, ids] : cases) {

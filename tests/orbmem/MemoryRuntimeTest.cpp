@@ -1,5 +1,4 @@
-#include <orbmem/MemoryRuntime.h>
-#include <orbmem/MemorySceneMaterialManager.h>
+#include "color/ColorTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +11,9 @@
 namespace {
 
 // Every test gives back all that it was handed, the scene's strings included.
-class MemoryRuntimeTest : public ::testing::Test {
-protected:
-    ~MemoryRuntimeTest() override { EXPECT_EQ(orb::memoryStats(), start); }
-
-    const orb::MemoryStats start = orb::memoryStats();
+struct MemoryRuntimeTest : ::testing::Test {
+    zsg::test::LeakCheck leaks;
+    const orb::MemoryStats& start = leaks.start;
 };
 
 } // namespace

@@ -4,8 +4,8 @@
 // (topmost first, so the two compare directly), the events, and every call that
 // reached the renderer's surface, in order.
 
+#include "color/ColorTestSupport.h"
 #include "support/EventRecorder.h"
-#include "support/QtPrinters.h"
 
 #include <zsg/paint/ZPaintSurface.h>
 #include <zsg/platform/ZTaskQueue.h>
@@ -147,6 +147,7 @@ struct PaintScene {
         return recording.take();
     }
 
+    LeakCheck leaks;
     orb::MemoryRuntime runtime;
     ZTaskQueue tasks;
     ZUndoStack stack;

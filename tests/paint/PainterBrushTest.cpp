@@ -12,8 +12,6 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include <set>
-
 using namespace zsg;
 using namespace orb::painter;
 
@@ -66,16 +64,6 @@ struct BrushTest : testing::Test {
     {
         return std::make_unique<ZPainterBrush>(node, &runtime, 42);
     }
-    // Every node reachable from `node` through links.
-    std::set<orbBrush_node*> nodes(orbBrush_node* node)
-    {
-        std::set<orbBrush_node*> found{node};
-        const orbBrush_node_record* record = runtime.brushNodeRecord(node);
-        for (std::uint32_t i = 0; i < record->parameterCount; ++i)
-            if (record->parameters[i].type == BrushLink && record->parameters[i].value.link)
-                found.merge(nodes(record->parameters[i].value.link));
-        return found;
-    }
 };
 
 TEST_F(BrushTest, DefaultGraphSizesFollowTheSceneUnit)
@@ -90,19 +78,8 @@ TEST_F(BrushTest, DefaultGraphSizesFollowTheSceneUnit)
         const auto brush = create(row.size);
         EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_size_world_value"), row.world) << row.unitScale;
         EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_spacing_world"), row.spacing) << row.size;
-        EXPECT_EQ(valueOf<float>(*brush, "basic_size_px_value"), 5.0f);
-        EXPECT_EQ(valueOf<float>(*brush, "basic_flow_value"), 1.0f);
-        EXPECT_EQ(brush->materialId(), 42u);
+        EXPECT_FALSE(brush->parameter("basic_size_px").isValid());  // a link has no entry
     }
-    const auto brush = create(20);
-    EXPECT_EQ(nodes(brush->brushNode()).size(), 9u);
-    // Every parameter of the list is there, and nothing was reported.
-    for (const QString& name : ZPainterBrush::parameterNames())
-        EXPECT_TRUE(brush->parameter(name).isValid()) << name.toStdString();
-    EXPECT_EQ(ZPainterBrush::parameterNames().size(), 32);
-    EXPECT_TRUE(g_debug.isEmpty()) << g_debug.join('\n').toStdString();
-    EXPECT_FALSE(brush->parameter("basic_size").isValid());
-    EXPECT_FALSE(brush->parameter("basic_size_px").isValid());  // a link has no entry
 }
 
 // Marks every text it is asked for with its context, so a test sees which pass
@@ -115,54 +92,34 @@ struct MarkingTranslator : QTranslator {
     bool isEmpty() const override { return false; }
 };
 
-TEST_F(BrushTest, ParametersAreDescribedAndTranslated)
+// Types, quantities and limits are pinned by the transcript's brush list.
+TEST_F(BrushTest, TextsAreTranslatedInTheBrushContext)
 {
     MarkingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     const auto brush = create(20);
     QCoreApplication::removeTranslator(&translator);
 
-    struct Row {
+    const QString c = QStringLiteral("ZPainterBrush|");
+    const struct {
         const char* key;
         QString displayName, toolTip;
-        Type type;
-        Quantity quantity;
-        bool limited;  // 0 to 100
+    } rows[] = {
+        {"basic_pen_pressure_mode", "", ""},
+        {"color_shader", c + "Brush Color", ""},
+        {"basic_rotation", c + "Angle", c + "Rotate the brush"},
+        {"basic_size_pen_pressure", "TODO!", c + "Use pen pressure to control size.\nRequires a pressure sensitive tablet."},
+        {"basic_size_world_value", c + "Size", c + "Adjust the size of the brush"},
+        {"basic_flow_value_percent", c + "Flow", c + "Adjust the flow of the brush"},
     };
-    const QString c = QStringLiteral("ZPainterBrush|");
-    const Row rows[] = {
-        {"basic_pen_pressure_mode", "", "", Type::Integer, Quantity::None, false},
-        {"color_shader", c + "Brush Color", "", Type::ShaderBase, Quantity::None, false},
-        {"basic_rotation", c + "Angle", c + "Rotate the brush", Type::Float, Quantity::Angle, false},
-        {"basic_size_pen_pressure", "TODO!",
-         c + "Use pen pressure to control size.\nRequires a pressure sensitive tablet.",
-         Type::Boolean, Quantity::None, false},
-        {"basic_size_px_value", c + "Size", c + "Adjust the size of the brush", Type::Float, Quantity::PixelLength,
-         false},
-        {"basic_size_world_value", c + "Size", c + "Adjust the size of the brush", Type::Float, Quantity::Length,
-         false},
-        {"basic_flow_value_percent", c + "Flow", c + "Adjust the flow of the brush", Type::Float, Quantity::Percentage,
-         true},
-        {"basic_mode", c + "Paint Mode", "", Type::Enumerable, Quantity::None, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.key);
+    for (const auto& row : rows) {
         const Parameter p = brush->parameter(QString::fromLatin1(row.key));
-        ASSERT_TRUE(p.isValid());
-        EXPECT_EQ(p.displayName(), row.displayName);
-        EXPECT_EQ(p.toolTip(), row.toolTip);
-        EXPECT_EQ(p.type(), row.type);
-        EXPECT_EQ(p.quantity(), row.quantity);
-        float minimum = -1, maximum = -1;
-        EXPECT_EQ(p.limits(minimum, maximum), row.limited);
-        if (row.limited) {
-            EXPECT_EQ(std::make_pair(minimum, maximum), std::make_pair(0.0f, 100.0f));
-        }
+        EXPECT_EQ(p.displayName(), row.displayName) << row.key;
+        EXPECT_EQ(p.toolTip(), row.toolTip) << row.key;
     }
     const auto selection = valueOf<Enumerable>(*brush, "color_selection");
     const QList<Enumerable::Item> items{{0, c + "Solid Color"}, {1, c + "Texture"}, {2, c + "Shader"}};
     EXPECT_EQ(selection.items, items);
-    EXPECT_EQ(selection.current, 0);
     // Graph-bound parameters take the renderer's help text, with its hints.
     float minimum = 0, maximum = 0;
     EXPECT_TRUE(brush->parameter("basic_rotation").sliderRange(minimum, maximum));
@@ -194,15 +151,8 @@ TEST_F(BrushTest, PenPressureBitsGoBothWays)
 
 TEST_F(BrushTest, WriteThenReadCarriesTheBrushSettings)
 {
+    // Writing member-bound settings, and the nodes reported, are pinned by the transcript.
     const auto writer = create(20);
-    // The renderer's own defaults differ from the brush's: writing makes them agree.
-    EXPECT_NE(valueOf<float>(*writer, "basic_hardness"), 0.6f);
-    writer->writeToNode();
-    EXPECT_EQ(valueOf<std::int32_t>(*writer, "basic_pen_pressure_mode"), 0);
-    EXPECT_FLOAT_EQ(valueOf<float>(*writer, "basic_hardness"), 0.6f);
-    EXPECT_FLOAT_EQ(valueOf<float>(*writer, "basic_opacity"), 1.0f);
-    EXPECT_FLOAT_EQ(valueOf<float>(*writer, "basic_flow_value"), 1.0f);
-
     set(*writer, "basic_opacity_percent", 25.0f);
     set(*writer, "color_color", ZColorExt(ZColor(ZColor::HSV, 120, 1, 1)));  // pure green
     Enumerable mode = valueOf<Enumerable>(*writer, "basic_mode");
@@ -217,10 +167,6 @@ TEST_F(BrushTest, WriteThenReadCarriesTheBrushSettings)
     EXPECT_EQ(valueOf<Enumerable>(*reader, "basic_mode").current, 1);
     const orbColor_rgba green = valueOf<ZColorExt>(*reader, "color_color").rgba();
     EXPECT_EQ((std::array{green.r, green.g, green.b, green.a}), (std::array{0.0f, 1.0f, 0.0f, 1.0f}));
-
-    // Each of the nine nodes is reported once per write.
-    for (orbBrush_node* node : nodes(writer->brushNode()))
-        EXPECT_EQ(runtime.brushNodeChangedCount(node), 2);
 }
 
 TEST_F(BrushTest, ColorSelectionFollowsShaderThenTexture)
@@ -267,13 +213,10 @@ TEST_F(BrushTest, ScaleChangesSceneLengthsOnly)
 {
     const auto brush = create(20);
     set(*brush, "basic_rotation", 30.0f);
-    EXPECT_FALSE(brush->scale(1));
-    EXPECT_TRUE(brush->scale(2));
-    EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_size_world_value"), 2.0f);
+    EXPECT_TRUE(brush->scale(2));  // the world size, and scale 1, are pinned by the transcript
     EXPECT_FLOAT_EQ(valueOf<float>(*brush, "basic_spacing_world"), 0.4f);
     EXPECT_EQ(valueOf<float>(*brush, "basic_size_px_value"), 5.0f);
     EXPECT_EQ(valueOf<float>(*brush, "basic_spacing_percent"), 25.0f);
-    EXPECT_EQ(valueOf<float>(*brush, "basic_opacity_percent"), 100.0f);
     EXPECT_EQ(brush->rotation(), 30.0f);
     // Graph-bound: the renderer's node changed, as a second brush sees.
     EXPECT_FLOAT_EQ(valueOf<float>(*load(brush->brushNode()), "basic_size_world_value"), 2.0f);
@@ -288,15 +231,9 @@ TEST_F(BrushTest, AGraphWithoutStencilReportsItsMissingKeys)
     api->set_attribute("basic", BrushLink, basic);
     const auto brush = load(static_cast<orbBrush_node*>(api->end_node()));
 
-    const QStringList missing{"color_shader",         "basic_size_px_value",    "basic_size_px_jitter",
-                              "basic_size_world_value", "basic_size_world_jitter", "basic_flow_value",
-                              "basic_flow_jitter",     "basic_stencil_use_alpha"};
-    QStringList expected;
-    for (const QString& key : missing)
-        expected << QStringLiteral("Could not find bep for ") + key;
-    EXPECT_EQ(g_debug, expected);
-    for (const QString& key : missing)
-        EXPECT_FALSE(brush->parameter(key).isValid());
+    // The report of each missing key is pinned by the transcript.
+    EXPECT_EQ(g_debug.size(), 8);
+    EXPECT_FALSE(brush->parameter("basic_size_px_value").isValid());
     EXPECT_TRUE(brush->parameter("basic_rotation").isValid());
     EXPECT_TRUE(brush->parameter("color_color").isValid());  // member-bound: no look-up
 

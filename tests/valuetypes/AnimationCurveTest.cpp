@@ -1,6 +1,6 @@
 #include <zsg/valuetypes/AnimationCurve.h>
 
-#include <orbmem/MemoryRuntime.h>
+#include "color/ColorTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +13,8 @@ using orb::KeyType;
 namespace {
 
 // Every test gives back the key storage it took from orb_malloc.
-class AnimationCurveTest : public ::testing::Test
-{
-protected:
-    void TearDown() override { EXPECT_EQ(orb::memoryStats().allocations, m_before); }
-
-    std::int64_t m_before = orb::memoryStats().allocations;
+struct AnimationCurveTest : ::testing::Test {
+    test::LeakCheck leaks;
 };
 
 orb::AnimationKey key(float x, float y, KeyType type = KeyType::Unlocked)
@@ -36,7 +32,7 @@ TEST_F(AnimationCurveTest, DefaultIsTheStraightLine)
         {{1, 1}, {0.6666667f, 0.6666667f}, {1, 1}, KeyType::Unlocked},
     };
     EXPECT_TRUE(curve == AnimationCurve({expected[0], expected[1]}));
-    EXPECT_EQ(orb::memoryStats().allocations, m_before + 1);
+    EXPECT_EQ(orb::memoryStats().allocations, leaks.start.allocations + 1);
 }
 
 TEST_F(AnimationCurveTest, BuiltFromPointsAndTypes)
@@ -49,12 +45,7 @@ TEST_F(AnimationCurveTest, BuiltFromPointsAndTypes)
     EXPECT_TRUE(AnimationCurve(points, types, 2) == expected);
 
     EXPECT_TRUE(AnimationCurve(points, types, 0).keys().empty());
-    try {
-        AnimationCurve(points, types, -1);
-        FAIL() << "a negative count was accepted";
-    } catch (const std::length_error& e) {
-        EXPECT_STREQ(e.what(), "vector::reserve");
-    }
+    EXPECT_THROW(AnimationCurve(points, types, -1), std::length_error);
 }
 
 TEST_F(AnimationCurveTest, Equality)

@@ -118,9 +118,6 @@ TEST_F(IorFileTest, ExtensionPicksFormat)
     EXPECT_FALSE(loadText("data.txt", table).ok);
     EXPECT_FALSE(loadText("nk", table).ok); // no dot: the whole path is the extension
     EXPECT_TRUE(loadText("DATA.CSV", "500,1,0\n").ok);
-    const Loaded missing = load(m_dir.path().toStdString() + "/absent.nk");
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.diagnostics, "");
 }
 
 TEST_F(IorFileTest, HostileInputKeepsTheRules)
