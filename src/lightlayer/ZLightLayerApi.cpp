@@ -313,6 +313,10 @@ void ZLightLayerApi::dump()
 ZLightLayerApi::LayerIdMap ZLightLayerApi::getLayerIdMap(orb::Span<const orb::GroupItemId> items) const
 {
     LayerIdMap result;
+    // Neighbouring objects mostly share a layer: keep its list at hand rather
+    // than look the layer up in the map for every object.
+    orb::LightLayerId lastLayer = orb::InvalidId;
+    std::vector<orb::GroupItemId>* lastList = nullptr;
     VisitedIds visitedGroups;
     auto visit = [&](const orbGroup_item* item) -> const orbGroup* {
         if (const orbGroup* group = groupOf(item)) {
@@ -325,7 +329,12 @@ ZLightLayerApi::LayerIdMap ZLightLayerApi::getLayerIdMap(orb::Span<const orb::Gr
         std::uint32_t mask = 0;
         if (!readMask(*object, mask))
             mask = 0;
-        result[m_mirror->layer_id_from_mask(mask)].push_back(object->group_item_id);
+        const orb::LightLayerId layer = m_mirror->layer_id_from_mask(mask);
+        if (!lastList || layer != lastLayer) {
+            lastList = &result[layer];
+            lastLayer = layer;
+        }
+        lastList->push_back(object->group_item_id);
         return nullptr;
     };
     orbScene* const scene = this->scene();
