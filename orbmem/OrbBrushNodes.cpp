@@ -11,7 +11,7 @@ using namespace orb::painter;
 
 namespace {
 
-struct ParameterSpec {
+struct ParameterDefault {
     const char* name;
     BrushParameterType type;
     float number = 0;  // default of a float; also of an integer or boolean (0 or 1)
@@ -21,7 +21,7 @@ struct ParameterSpec {
 
 struct NodeType {
     const char* name;
-    std::span<const ParameterSpec> parameters;
+    std::span<const ParameterDefault> parameters;
 };
 
 // Slider hints in the help texts, as the parameters of the library read them.
@@ -29,18 +29,18 @@ constexpr const char* Unit = "-limits,0,1-";
 constexpr const char* Pixels = "-range,1,500-";
 constexpr const char* Degrees = "-range,0,360-";
 
-constexpr ParameterSpec Solid01[] = {{"value", BrushFloat, 1, {}, Unit}};
-constexpr ParameterSpec Solid01Jitter[] = {{"value", BrushFloat, 1, {}, Unit}, {"jitter", BrushFloat, 0, {}, Unit}};
-constexpr ParameterSpec SolidJitter[] = {{"value", BrushFloat, 1, {}, Pixels}, {"jitter", BrushFloat, 0, {}, Unit}};
-constexpr ParameterSpec StencilImage[] = {{"filepath", BrushString}, {"use_alpha", BrushBoolean, 1}};
-constexpr ParameterSpec ColorImage[] = {{"filepath", BrushString}};
-constexpr ParameterSpec ColorShader[] = {
+constexpr ParameterDefault Solid01[] = {{"value", BrushFloat, 1, {}, Unit}};
+constexpr ParameterDefault Solid01Jitter[] = {{"value", BrushFloat, 1, {}, Unit}, {"jitter", BrushFloat, 0, {}, Unit}};
+constexpr ParameterDefault SolidJitter[] = {{"value", BrushFloat, 1, {}, Pixels}, {"jitter", BrushFloat, 0, {}, Unit}};
+constexpr ParameterDefault StencilImage[] = {{"filepath", BrushString}, {"use_alpha", BrushBoolean, 1}};
+constexpr ParameterDefault ColorImage[] = {{"filepath", BrushString}};
+constexpr ParameterDefault ColorShader[] = {
     {"color", BrushColor, 0, {0, 0, 0}},
     {"texture", BrushLink},
     {"shader", BrushShader},
     {"selection", BrushInteger},
 };
-constexpr ParameterSpec BasicDefault[] = {
+constexpr ParameterDefault BasicDefault[] = {
     {"pen_pressure_mode", BrushInteger},
     {"rotation", BrushFloat, 0, {}, Degrees},
     {"rotation_jitter", BrushFloat, 0, {}, Unit},
@@ -61,7 +61,7 @@ constexpr ParameterSpec BasicDefault[] = {
     {"space", BrushInteger},
     {"mode", BrushInteger},
 };
-constexpr ParameterSpec Brush[] = {{"color", BrushLink}, {"basic", BrushLink}};
+constexpr ParameterDefault Brush[] = {{"color", BrushLink}, {"basic", BrushLink}};
 
 constexpr std::array<NodeType, 8> NodeTypes{{
     {"orb.painter.stamp.float.solid01", Solid01},
@@ -74,14 +74,14 @@ constexpr std::array<NodeType, 8> NodeTypes{{
     {"orb.painter.stamp.brush", Brush},
 }};
 
-orbBrush_parameter makeParameter(const ParameterSpec& spec)
+orbBrush_parameter makeParameter(const ParameterDefault& initial)
 {
-    orbBrush_parameter parameter{spec.name, spec.type, {}, spec.help};
-    switch (spec.type) {
-    case BrushColor: parameter.value.color = spec.color; break;
-    case BrushInteger: parameter.value.integer = static_cast<std::int32_t>(spec.number); break;
-    case BrushFloat: parameter.value.number = spec.number; break;
-    case BrushBoolean: parameter.value.boolean = spec.number != 0; break;
+    orbBrush_parameter parameter{initial.name, initial.type, {}, initial.help};
+    switch (initial.type) {
+    case BrushColor: parameter.value.color = initial.color; break;
+    case BrushInteger: parameter.value.integer = static_cast<std::int32_t>(initial.number); break;
+    case BrushFloat: parameter.value.number = initial.number; break;
+    case BrushBoolean: parameter.value.boolean = initial.number != 0; break;
     default: parameter.value.link = nullptr; break;  // the pointer kinds start out null
     }
     return parameter;
@@ -99,8 +99,8 @@ bool BrushNodes::begin(const char* typeName, std::uint32_t id)
             continue;
         m_building = std::make_unique<orbBrush_node>();
         m_building->id = id;
-        for (const ParameterSpec& spec : type.parameters)
-            m_building->parameters.push_back(makeParameter(spec));
+        for (const ParameterDefault& initial : type.parameters)
+            m_building->parameters.push_back(makeParameter(initial));
         m_building->record = {m_building.get(), type.name, m_building->parameters.data(),
                               static_cast<std::uint32_t>(m_building->parameters.size())};
         return true;

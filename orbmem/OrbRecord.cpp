@@ -7,21 +7,21 @@
 namespace orbmem {
 
 namespace {
-constexpr FieldSpec colorFields[] = {
+constexpr FieldLayout colorFields[] = {
     {"id", Form::Id},     {"display_name", Form::String}, {"original_name", Form::String}, {"color", Form::Rgba},
     {"flags", Form::Id},  {"sub_colors", Form::List},     {"active_sub", Form::Id},
 };
-constexpr FieldSpec colorwayFields[] = {
+constexpr FieldLayout colorwayFields[] = {
     {"id", Form::Id},
     {"display_name", Form::String},
     {"multi_colors", Form::List},
     {"active_sub_indices", Form::List},
     {"flags", Form::Id},
 };
-constexpr FieldSpec settingsFields[] = {{"active_colorway_id", Form::Id}};
+constexpr FieldLayout settingsFields[] = {{"active_colorway_id", Form::Id}};
 } // namespace
 
-std::span<const FieldSpec> fieldSpecs(orb::RecordKind kind)
+std::span<const FieldLayout> fieldLayouts(orb::RecordKind kind)
 {
     switch (kind) {
     case orb::ColorRecord: return colorFields;
@@ -34,7 +34,7 @@ std::span<const FieldSpec> fieldSpecs(orb::RecordKind kind)
 std::optional<Form> formOf(const char* name)
 {
     for (auto kind : {orb::ColorRecord, orb::ColorwayRecord, orb::ColorSettingsRecord})
-        for (const FieldSpec& field : fieldSpecs(kind))
+        for (const FieldLayout& field : fieldLayouts(kind))
             if (std::strncmp(field.name, name, sizeof(orb::FieldEntry::name)) == 0)
                 return field.form;
     return std::nullopt;
@@ -73,16 +73,16 @@ bool updateList(orb::FieldEntry& field, std::span<const std::uint32_t> values, H
 
 orb::Record* createRecord(orb::RecordKind kind, std::uint32_t id)
 {
-    const auto specs = fieldSpecs(kind);
+    const auto layouts = fieldLayouts(kind);
     auto* record = new orb::Record;
     record->id = id;
     record->kind = kind;
-    record->fieldCount = static_cast<std::int32_t>(specs.size());
-    record->fields = new orb::FieldEntry[specs.size()]();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
+    record->fieldCount = static_cast<std::int32_t>(layouts.size());
+    record->fields = new orb::FieldEntry[layouts.size()]();
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
         orb::FieldEntry& field = record->fields[i];
-        std::strncpy(field.name, specs[i].name, sizeof field.name - 1);
-        switch (specs[i].form) {
+        std::strncpy(field.name, layouts[i].name, sizeof field.name - 1);
+        switch (layouts[i].form) {
         case Form::Id:
             put(field, std::strcmp(field.name, "id") == 0      ? id
                        : std::strcmp(field.name, "flags") == 0 ? std::uint32_t{0}

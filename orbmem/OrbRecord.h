@@ -14,7 +14,7 @@ namespace orbmem {
 
 enum class Form { Id, String, Rgba, List };
 
-struct FieldSpec {
+struct FieldLayout {
     const char* name;
     Form form;
 };
@@ -30,7 +30,7 @@ inline constexpr std::uint32_t TemporaryColorFlag = 4;
 inline constexpr std::uint32_t DeletedColorwayFlag = 1;
 inline constexpr std::uint32_t ActiveColorwayFlag = 2;
 
-std::span<const FieldSpec> fieldSpecs(orb::RecordKind kind);
+std::span<const FieldLayout> fieldLayouts(orb::RecordKind kind);
 // The value form of a field name, or nothing for a name no record here has.
 std::optional<Form> formOf(const char* name);
 
