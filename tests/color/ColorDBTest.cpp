@@ -15,8 +15,6 @@ using namespace zsg::test;
 
 namespace {
 
-
-
 // Counts record fetches, and can hide its scene as a runtime without a loaded scene would.
 struct CountingRuntime : orb::MemoryRuntime {
     int colorFetches = 0;

@@ -24,7 +24,6 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-
 class MockLinkHandler : public IColorLinkHandler {
 public:
     MOCK_METHOD(bool, shouldLinkToExisting, (), (override));

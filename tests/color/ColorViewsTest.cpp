@@ -16,7 +16,6 @@ using namespace zsg::test;
 
 namespace {
 
-
 class ColorViews : public ::testing::Test {
 protected:
     std::unique_ptr<ZColorExtEdit> colorView(orb::ColorId id)
