@@ -127,19 +127,18 @@ TEST_F(LightLayerApiTest, DumpPrintsTheMirror)
     runtime.setEnvironmentLightMask(6);
     const Ids lights{light, 9};
     live.add_lights(x, span(lights));
-    std::ostringstream out;
-    auto* saved = std::cout.rdbuf(out.rdbuf());
-    api.dump();
-    const std::string stale = out.str();
-    out.str({});
-    api.sync();
-    api.dump();
-    std::cout.rdbuf(saved);
-    const std::string synced = "Mask: 6\n", lightsOfX = "Lights: " + std::to_string(light) + " 9 \n";
-    EXPECT_EQ(stale.find(synced), std::string::npos);
-    EXPECT_EQ(stale.find(lightsOfX), std::string::npos);
-    EXPECT_NE(out.str().find(synced), std::string::npos);
-    EXPECT_NE(out.str().find(lightsOfX), std::string::npos);
+    const auto dump = [&] {
+        std::ostringstream out;
+        auto* saved = std::cout.rdbuf(out.rdbuf());
+        api.dump();
+        std::cout.rdbuf(saved);
+        return out.str();
+    };
+    const std::string stale = dump(), synced = (api.sync(), dump());
+    for (const std::string& line : {std::string("Mask: 6\n"), "Lights: " + std::to_string(light) + " 9 \n"}) {
+        EXPECT_EQ(stale.find(line), std::string::npos) << line;
+        EXPECT_NE(synced.find(line), std::string::npos) << line;
+    }
     EXPECT_EQ(events.take(), QStringList{"LightLayerSynced"});
 }
 

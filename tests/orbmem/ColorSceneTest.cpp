@@ -27,22 +27,11 @@ template <typename T>
 T value(orb::Record* record, const char* name)
 {
     T v;
-    std::memcpy(&v, field(record, name)->value, sizeof v);
-    return v;
+    return std::memcpy(&v, field(record, name)->value, sizeof v), v;
 }
-
 template <typename T>
-void setValue(orb::Record* record, const char* name, const T& v)
-{
-    std::memcpy(field(record, name)->value, &v, sizeof v);
-}
-
-std::string text(orb::Record* record, const char* name)
-{
-    const char* s = value<const char*>(record, name);
-    return s ? s : "";
-}
-
+void setValue(orb::Record* record, const char* name, const T& v) { std::memcpy(field(record, name)->value, &v, sizeof v); }
+std::string text(orb::Record* record, const char* name) { const char* s = value<const char*>(record, name); return s ? s : ""; }
 Ids list(orb::Record* record, const char* name)
 {
     const auto v = value<orb::ListValue>(record, name);

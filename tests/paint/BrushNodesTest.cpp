@@ -19,8 +19,7 @@ struct BrushNodesTest : testing::Test {
 
     orbBrush_node* build(const char* type, std::uint32_t id = orb::InvalidId)
     {
-        api->begin_node(type, id);
-        return static_cast<orbBrush_node*>(api->end_node());
+        return api->begin_node(type, id), static_cast<orbBrush_node*>(api->end_node());
     }
     const orbBrush_parameter* find(orbBrush_node* node, const char* name)
     {

@@ -232,22 +232,11 @@ TEST(PaintSurface, RandomSessionsAgreeWithAModelAndTheRenderer)
             const std::uint32_t i = random() % n, j = random() % n, at = random() % (n + 1);
             orb::PaintLayer& l = model[i];
             switch (random() % 7) {
-            case 0:
-                scene.surface.addLayer(int(at));
-                model.insert(model.begin() + at, {nextId++, nextName()});
-                break;
-            case 1:
-                scene.surface.setLayerDeleted(i, !l.deleted);
-                l.deleted = true;  // clearing the flag this way is left to undo
-                break;
-            case 2:
-                l.blendMode = Blend(random() % 3);
-                scene.surface.setLayerBlend(i, l.blendMode);
-                break;
-            case 3:
-                l.visible = !l.visible;
-                scene.surface.setLayerVisibility(i, l.visible);
-                break;
+            case 0: scene.surface.addLayer(int(at)), model.insert(model.begin() + at, {nextId++, nextName()}); break;
+            // Clearing the deleted flag this way is left to undo.
+            case 1: scene.surface.setLayerDeleted(i, !l.deleted), l.deleted = true; break;
+            case 2: scene.surface.setLayerBlend(i, l.blendMode = Blend(random() % 3)); break;
+            case 3: scene.surface.setLayerVisibility(i, l.visible = !l.visible); break;
             case 4:
                 l.name = step % 3 ? std::optional("N" + std::to_string(step)) : std::nullopt;
                 scene.settleBeforeRename("3D Paint change layer name");
@@ -256,14 +245,10 @@ TEST(PaintSurface, RandomSessionsAgreeWithAModelAndTheRenderer)
             case 5: {
                 scene.surface.moveLayer(i, j);
                 const orb::PaintLayer moved = l;
-                model.erase(model.begin() + i);
-                model.insert(model.begin() + j, moved);
+                model.erase(model.begin() + i), model.insert(model.begin() + j, moved);
                 break;
             }
-            case 6:
-                l.background = {float(step + 1) / 64, 0, 0, 1};
-                scene.surface.setLayerBackgroundColor(i, l.background, true);
-                break;
+            case 6: scene.surface.setLayerBackgroundColor(i, l.background = {float(step + 1) / 64, 0, 0, 1}, true); break;
             }
             ASSERT_EQ(scene.list(), text(model)) << "step " << step;
         }

@@ -1,8 +1,6 @@
 #pragma once
-// A paint surface over the in-memory renderer with everything a test needs to
-// see both sides: the library's layer list and the renderer's layers as text
-// (topmost first, so the two compare directly), the events, and every call that
-// reached the renderer's surface, in order.
+// A paint surface over the in-memory renderer; both layer lists as text, topmost
+// first, the events, and every call that reached the renderer's surface.
 
 #include "color/ColorTestSupport.h"
 #include "support/EventRecorder.h"
@@ -25,10 +23,7 @@ namespace zsg::test {
 inline QString layerText(const orb::PaintLayer& layer)
 {
     QString text = QStringLiteral("%1 %2").arg(layer.id).arg(layer.name ? QString::fromStdString(*layer.name) : "-");
-    if (layer.deleted)
-        text += " deleted";
-    if (!layer.visible)
-        text += " hidden";
+    text += QString(layer.deleted ? " deleted" : "") + (layer.visible ? "" : " hidden");
     if (layer.blendMode != orb::ColorBlendMode::Normal)
         text += QStringLiteral(" blend=%1").arg(int(layer.blendMode));
     const orbColor_rgba& c = layer.background;
@@ -49,7 +44,7 @@ inline QStringList listText(const IPainterSurface& surface)
 inline QStringList rendererText(const orb::MemoryRuntime& runtime, orb::SurfaceId id)
 {
     QStringList list;
-    const std::optional<orb::PaintSurfaceContent> surface = runtime.paintSurface(id);
+    const auto surface = runtime.paintSurface(id);  // kept: the loop must not outlive it
     for (const orb::PaintLayer& layer : surface->layers)
         list.prepend(layerText(layer));
     return list;
@@ -62,46 +57,31 @@ public:
 
     orb::SurfaceId id() const override { return m_inner->id(); }
     bool deleted() const override { return m_inner->deleted(); }
-    void setDeleted(bool deleted) override { log("surfaceDeleted", deleted), m_inner->setDeleted(deleted); }
+    void setDeleted(bool d) override { log("surfaceDeleted", d), m_inner->setDeleted(d); }
     orb::Array<orbLayerInfo> layers() const override { return m_inner->layers(); }
     std::uint32_t editLayer() const override { return m_inner->editLayer(); }
     void addLayer(std::uint32_t i, std::uint32_t id) override { log("add", i, id), m_inner->addLayer(i, id); }
     void setEditLayer(std::uint32_t i) override { log("edit", i), m_inner->setEditLayer(i); }
-    void setLayerName(std::uint32_t i, const char* name) override
+    void setLayerName(std::uint32_t i, const char* n) override
     {
-        log(QStringLiteral("name %1 %2").arg(i).arg(name ? QStringLiteral("\"%1\"").arg(name) : "null"));
-        m_inner->setLayerName(i, name);
+        log("name", i, n ? QStringLiteral("\"%1\"").arg(n) : QStringLiteral("null")), m_inner->setLayerName(i, n);
     }
     void setLayerDeleted(std::uint32_t i, bool d) override { log("deleted", i, d), m_inner->setLayerDeleted(i, d); }
     void setLayerVisible(std::uint32_t i, bool v) override { log("visible", i, v), m_inner->setLayerVisible(i, v); }
-    void setLayerBlendMode(std::uint32_t i, orb::ColorBlendMode m) override
-    {
-        log("blend", i, int(m)), m_inner->setLayerBlendMode(i, m);
-    }
-    void setLayerBackgroundColor(std::uint32_t i, orbColor_rgba c) override
-    {
-        log("background", i, int(c.r * 100)), m_inner->setLayerBackgroundColor(i, c);
-    }
+    void setLayerBlendMode(std::uint32_t i, orb::ColorBlendMode m) override { log("blend", i, int(m)), m_inner->setLayerBlendMode(i, m); }
+    void setLayerBackgroundColor(std::uint32_t i, orbColor_rgba c) override { log("background", i, int(c.r * 100)), m_inner->setLayerBackgroundColor(i, c); }
     void moveLayer(std::uint32_t a, std::uint32_t b) override { log("move", a, b), m_inner->moveLayer(a, b); }
 
-    QStringList take()
-    {
-        std::lock_guard lock(m_mutex);
-        return std::exchange(m_calls, {});
-    }
+    QStringList take() { std::lock_guard lock(m_mutex); return std::exchange(m_calls, {}); }
 
 private:
-    void log(const QString& line)
-    {
-        std::lock_guard lock(m_mutex);
-        m_calls << line;
-    }
     template <typename... Args>
     void log(const char* what, Args... args)
     {
         QString line = QLatin1String(what);
         ((line += QStringLiteral(" %1").arg(args)), ...);
-        log(line);
+        std::lock_guard lock(m_mutex);
+        m_calls << line;
     }
 
     orbPainter_surface* m_inner;
@@ -109,8 +89,7 @@ private:
     QStringList m_calls;
 };
 
-// One surface set up in the renderer and a ZPaintSurface over it (through a
-// RecordingSurface), with the services a scene graph would give it.
+// A renderer surface and a ZPaintSurface over it (through a RecordingSurface).
 struct PaintScene {
     explicit PaintScene(orb::PaintSurfaceContent content, bool withTaskQueue = true)
         : painter(orb_painter_factory(runtime.scene())->create("svdag_painter")),
@@ -125,27 +104,14 @@ struct PaintScene {
         orb_painter_factory(runtime.scene())->release(painter);
     }
 
-    // Lets the render side catch up, then reads both sides.
     QStringList list() { return listText(surface); }
-    QStringList renderer()
-    {
-        tasks.waitForIdle();
-        return rendererText(runtime, id);
-    }
+    QStringList renderer() { return tasks.waitForIdle(), rendererText(runtime, id); }
     // Undoes or redoes every step; before a rename goes to the renderer the
     // queued adds and moves must have reached it (see ZPaintSurface).
     void undoAll() { while (settleBeforeRename(stack.undoText()), stack.undo()) {} }
     void redoAll() { while (settleBeforeRename(stack.redoText()), stack.redo()) {} }
-    void settleBeforeRename(const QString& step)
-    {
-        if (step == "3D Paint change layer name")
-            tasks.waitForIdle();
-    }
-    QStringList calls()
-    {
-        tasks.waitForIdle();
-        return recording.take();
-    }
+    void settleBeforeRename(const QString& step) { if (step == "3D Paint change layer name") tasks.waitForIdle(); }
+    QStringList calls() { return tasks.waitForIdle(), recording.take(); }
 
     LeakCheck leaks;
     orb::MemoryRuntime runtime;

@@ -26,40 +26,22 @@ TEST(PaintThreads, RendererMatchesTheListAfterConcurrentEditing)
         const auto n = std::uint32_t(surface.layers().size());
         const std::uint32_t i = random() % n;
         switch (random() % 8) {
-        case 0:
-            surface.addLayer(int(random() % (n + 1)));
-            reordered = true;
-            break;
-        case 1:
-            surface.moveLayer(i, random() % n);
-            reordered = true;
-            break;
+        case 0: surface.addLayer(int(random() % (n + 1))), reordered = true; break;
+        case 1: surface.moveLayer(i, random() % n), reordered = true; break;
         case 2:
-            if (reordered)
+            if (std::exchange(reordered, false))
                 scene.tasks.waitForIdle();
-            reordered = false;
             surface.setLayerName(i, QStringLiteral("Name %1").arg(step));
             break;
-        case 3:
-            surface.setLayerBlend(i, orb::ColorBlendMode(random() % 4));
-            break;
-        case 4:
-            surface.setLayerVisibility(i, random() % 2);
-            break;
-        case 5:
-            surface.setLayerBackgroundColor(i, {float(step), 0, 0, 1}, random() % 2);
-            break;
-        case 6:
-            surface.setLayerDeleted(i, true);
-            break;
-        case 7:
-            // Reading the renderer's surface while tasks change it.
-            EXPECT_LE(scene.runtime.paintSurface(scene.id)->layers.size(), n);
-            break;
+        case 3: surface.setLayerBlend(i, orb::ColorBlendMode(random() % 4)); break;
+        case 4: surface.setLayerVisibility(i, random() % 2); break;
+        case 5: surface.setLayerBackgroundColor(i, {float(step), 0, 0, 1}, random() % 2); break;
+        case 6: surface.setLayerDeleted(i, true); break;
+        // Reading the renderer's surface while tasks change it.
+        case 7: EXPECT_LE(scene.runtime.paintSurface(scene.id)->layers.size(), n); break;
         }
-        if (step % 50 == 49) {
+        if (step % 50 == 49)
             EXPECT_EQ(scene.renderer(), scene.list()) << "step " << step;
-        }
     }
     scene.undoAll();
     EXPECT_EQ(scene.renderer(), scene.list());

@@ -21,15 +21,9 @@ QStringList g_debug;
 
 // Collects the Qt debug stream while it lives.
 struct DebugCapture {
-    DebugCapture()
-    {
-        g_debug.clear();
-        previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-            g_debug << text;
-        });
-    }
+    QtMessageHandler previous = (g_debug.clear(), qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
+                                                                           const QString& text) { g_debug << text; }));
     ~DebugCapture() { qInstallMessageHandler(previous); }
-    QtMessageHandler previous;
 };
 
 template <typename T>
@@ -38,9 +32,7 @@ T valueOf(const IPainterBrush& brush, const char* key)
     T value{};
     const Parameter parameter = brush.parameter(QString::fromLatin1(key));
     EXPECT_TRUE(parameter.isValid()) << key;
-    if (parameter.isValid())
-        parameter.getp(&value);
-    return value;
+    return parameter.isValid() ? (parameter.getp(&value), value) : value;
 }
 
 template <typename T>
@@ -56,14 +48,8 @@ struct BrushTest : testing::Test {
     orb::MemoryRuntime runtime;
     DebugCapture debug;
 
-    std::unique_ptr<ZPainterBrush> create(float size)
-    {
-        return load(ZPainterBrush::createDefaultGraph(&runtime, size));
-    }
-    std::unique_ptr<ZPainterBrush> load(orbBrush_node* node)
-    {
-        return std::make_unique<ZPainterBrush>(node, &runtime, 42);
-    }
+    std::unique_ptr<ZPainterBrush> create(float size) { return load(ZPainterBrush::createDefaultGraph(&runtime, size)); }
+    std::unique_ptr<ZPainterBrush> load(orbBrush_node* node) { return std::make_unique<ZPainterBrush>(node, &runtime, 42); }
 };
 
 TEST_F(BrushTest, DefaultGraphSizesFollowTheSceneUnit)
@@ -135,17 +121,16 @@ TEST_F(BrushTest, PenPressureBitsGoBothWays)
                            Row{true, true, true, 7}, Row{false, true, false, 2}}) {
         SCOPED_TRACE(row.mode);
         const auto writer = create(20);
-        set(*writer, "basic_flow_pen_pressure", row.flow);
-        set(*writer, "basic_opacity_pen_pressure", row.opacity);
-        set(*writer, "basic_size_pen_pressure", row.size);
+        const std::pair<const char*, bool> bits[] = {
+            {"basic_flow_pen_pressure", row.flow}, {"basic_opacity_pen_pressure", row.opacity}, {"basic_size_pen_pressure", row.size}};
+        for (const auto& [key, on] : bits)
+            set(*writer, key, on);
         writer->writeToNode();
         EXPECT_EQ(valueOf<std::int32_t>(*writer, "basic_pen_pressure_mode"), row.mode);
-
         const auto reader = load(writer->brushNode());
         reader->readFromNode();
-        EXPECT_EQ(valueOf<bool>(*reader, "basic_flow_pen_pressure"), row.flow);
-        EXPECT_EQ(valueOf<bool>(*reader, "basic_opacity_pen_pressure"), row.opacity);
-        EXPECT_EQ(valueOf<bool>(*reader, "basic_size_pen_pressure"), row.size);
+        for (const auto& [key, on] : bits)
+            EXPECT_EQ(valueOf<bool>(*reader, key), on) << key;
     }
 }
 

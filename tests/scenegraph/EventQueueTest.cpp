@@ -15,19 +15,14 @@ namespace {
 struct Listener : IEventListener {
     std::vector<EventType> received;
     std::function<void(Event*)> onEvent;
-    void handleEvent(Event* event) override
-    {
-        received.push_back(event->type());
-        if (onEvent)
-            onEvent(event);
-    }
+    void handleEvent(Event* event) override { received.push_back(event->type()), onEvent ? onEvent(event) : void(); }
 };
 
 // Counts destructions, so a test sees the queue delete what it was given.
 struct CountedEvent : Event {
-    explicit CountedEvent(EventType type, int* deleted) : Event(type), m_deleted(deleted) {}
-    ~CountedEvent() override { ++*m_deleted; }
-    int* m_deleted;
+    CountedEvent(EventType type, int* deleted) : Event(type), deleted(deleted) {}
+    ~CountedEvent() override { ++*deleted; }
+    int* deleted;
 };
 
 } // namespace

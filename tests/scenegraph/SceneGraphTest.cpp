@@ -37,10 +37,8 @@ void* operator new(std::size_t size)
 }
 void operator delete(void* p) noexcept
 {
-    if (p) {
-        --g_live;
-        std::free(p);
-    }
+    if (p)
+        --g_live, std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
@@ -51,10 +49,7 @@ protected:
     SceneGraphPars pars()
     {
         SceneGraphPars p;
-        p.rtApi = &runtime;
-        p.taskQueue = &taskQueue;
-        p.undoStack = &undoStack;
-        return p;
+        return p.rtApi = &runtime, p.taskQueue = &taskQueue, p.undoStack = &undoStack, p;
     }
     orb::MemoryRuntime runtime;
     ZTaskQueue taskQueue;
@@ -80,10 +75,7 @@ TEST_F(SceneGraphTest, ComponentsAndNotifications)
     };
     for (const auto& c : cases) {
         orb::SceneNotification n;
-        n.code = c.code;
-        n.colors = c.ids;
-        n.colorCount = c.count;
-        n.colorway = 2;
+        n.code = c.code, n.colors = c.ids, n.colorCount = c.count, n.colorway = 2;
         EXPECT_EQ(graph->handleNotification(n), c.handled) << c.code;
         EXPECT_EQ(events.take(), c.events) << c.code;
     }

@@ -15,17 +15,8 @@ namespace {
 
 using Limits = std::optional<std::pair<float, float>>;
 
-Limits floatLimits(const Parameter& p)
-{
-    float lo = -99, hi = -99;
-    return p.limits(lo, hi) ? Limits({lo, hi}) : std::nullopt;
-}
-
-Limits slider(const Parameter& p)
-{
-    float lo = -99, hi = -99;
-    return p.sliderRange(lo, hi) ? Limits({lo, hi}) : std::nullopt;
-}
+Limits floatLimits(const Parameter& p) { float lo = -99, hi = -99; return p.limits(lo, hi) ? Limits({lo, hi}) : std::nullopt; }
+Limits slider(const Parameter& p) { float lo = -99, hi = -99; return p.sliderRange(lo, hi) ? Limits({lo, hi}) : std::nullopt; }
 
 } // namespace
 

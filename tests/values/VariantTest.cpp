@@ -19,34 +19,14 @@ namespace {
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 
 template <typename T>
-T valueOf(const Variant& v)
-{
-    T out{};
-    v.getp(&out);
-    return out;
-}
-
+T valueOf(const Variant& v) { T out{}; return v.getp(&out), out; }
 template <typename T>
-std::unique_ptr<Variant> holder(T value)
-{
-    return std::make_unique<ValueVariant<T>>(std::move(value));
-}
-
+std::unique_ptr<Variant> holder(T value) { return std::make_unique<ValueVariant<T>>(std::move(value)); }
 // Whether storing `incoming` over a holder of `initial` reports a change.
 template <typename T>
-bool changes(T initial, T incoming)
-{
-    ValueVariant<T> v(initial);
-    return v.setp(&incoming);
-}
-
+bool changes(T initial, T incoming) { return ValueVariant<T>(initial).setp(&incoming); }
 template <typename T>
-std::string text(const T& value)
-{
-    std::ostringstream out;
-    out << value;
-    return out.str();
-}
+std::string text(const T& value) { std::ostringstream out; out << value; return out.str(); }
 
 // The hashes below are worked out by hand from the hash_combine step and the
 // quantisers, independently of the library's own helpers.
@@ -65,21 +45,14 @@ ZColorExt twoColors()
     return value;
 }
 
-orbMatrix matrixWith(int index, double value)
-{
-    orbMatrix m{};
-    m.m[index] = value;
-    return m;
-}
+orbMatrix matrixWith(int index, double value) { orbMatrix m{}; return m.m[index] = value, m; }
 
 Enumerable choices(std::initializer_list<const char*> names, int current = 0)
 {
     Enumerable e;
-    int value = 0;
     for (const char* name : names)
-        e.items.append({value++, QString::fromUtf8(name)});
-    e.current = current;
-    return e;
+        e.items.append({int(e.items.size()), QString::fromUtf8(name)});
+    return e.current = current, e;
 }
 
 } // namespace

@@ -17,10 +17,7 @@ struct AnimationCurveTest : ::testing::Test {
     test::LeakCheck leaks;
 };
 
-orb::AnimationKey key(float x, float y, KeyType type = KeyType::Unlocked)
-{
-    return {{x, y}, {x, y}, {x, y}, type};
-}
+orb::AnimationKey key(float x, float y, KeyType type = KeyType::Unlocked) { return {{x, y}, {x, y}, {x, y}, type}; }
 
 } // namespace
 

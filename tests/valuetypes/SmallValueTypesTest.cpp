@@ -62,28 +62,18 @@ TEST(ColorGradientTest, SortingIsStableByPosition)
     }
 }
 
-TEST(ColorGradientTest, SharedStopsStayWithTheirOtherHolders)
-{
-    ColorGradient source;
-    source.addColorStop(Red, 0.1f, 0, 0);
-    source.addColorStop(Blue, 0.6f, 0, 0);
-    source.setFlag(true);
-
-    ColorGradient g;
-    g.reset(source);
-    EXPECT_TRUE(g == source);
-    g.addColorStopAt(0, Blue, 0.3f, 0, 0, true);
-    EXPECT_EQ(positions(source), (QList<float>{0.1f, 0.6f}));
-}
-
-TEST(ColorGradientTest, Equality)
+TEST(ColorGradientTest, EqualityAndSharedStops)
 {
     ColorGradient a;
     a.addColorStop(Red, 0.5f, 1, 2);
-    ColorGradient b = a;
+    a.setFlag(true);
+    ColorGradient b;
+    b.reset(a);  // shared stops stay with their other holders
     EXPECT_TRUE(a == b);
-    b.setFlag(true);
+    b.setFlag(false);
     EXPECT_FALSE(a == b);
+    b.addColorStopAt(0, Blue, 0.3f, 0, 0, true);
+    EXPECT_EQ(positions(a), QList<float>{0.5f});
     b = a;
     b.addColorStopAt(0, Red, 0.5f, 1, 2.5f, false);
     EXPECT_FALSE(a == b);

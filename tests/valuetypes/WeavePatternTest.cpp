@@ -34,18 +34,6 @@ std::string rows(const WeavePattern& p)
     return out;
 }
 
-std::string printed(WeavePattern p)
-{
-    std::ostringstream out;
-    std::streambuf* old = std::cout.rdbuf(out.rdbuf());
-    const auto precision = std::cout.precision();
-    p.printPreset();
-    EXPECT_EQ(std::cout.precision(), 4);
-    std::cout.precision(precision);
-    std::cout.rdbuf(old);
-    return out.str();
-}
-
 } // namespace
 
 TEST_F(WeavePatternTest, CellsAndTheRendererRecord)
@@ -230,7 +218,13 @@ TEST_F(WeavePatternTest, EqualityAndHash)
 
 TEST_F(WeavePatternTest, PresetSource)
 {
-    EXPECT_EQ(printed(WeavePattern::makePlain()),
+    std::ostringstream out;
+    std::streambuf* old = std::cout.rdbuf(out.rdbuf());
+    const auto precision = std::cout.precision();
+    WeavePattern::makePlain().printPreset();
+    EXPECT_EQ(std::cout.precision(), 4);
+    std::cout.precision(precision), std::cout.rdbuf(old);
+    EXPECT_EQ(out.str(),
               "const int pattern[] = {0, 1, 1, 0, };\n\n"
               "std::unique_ptr<WeavePattern> weave = std::make_unique<WeavePattern>(2,2, pattern);"
               "weave.setWidth(YarnType::Warp, 0.7);\nweave.setTension(YarnType::Warp, 0.5);\n"

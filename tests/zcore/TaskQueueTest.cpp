@@ -18,24 +18,18 @@ using namespace zsg;
 namespace {
 
 // Runs a function; counts its own destruction when given a counter.
-class FunctionTask : public ZTask
-{
-public:
-    FunctionTask(std::function<void()> f, std::atomic<int>* destroyed = nullptr)
-        : m_f(std::move(f)), m_destroyed(destroyed) {}
-    ~FunctionTask() override { if (m_destroyed) ++*m_destroyed; }
-    void run() override { m_f(); }
-
-private:
-    std::function<void()> m_f;
-    std::atomic<int>* m_destroyed;
+struct FunctionTask : ZTask {
+    FunctionTask(std::function<void()> f, std::atomic<int>* destroyed = nullptr) : f(std::move(f)), destroyed(destroyed) {}
+    ~FunctionTask() override { if (destroyed) ++*destroyed; }
+    void run() override { f(); }
+    std::function<void()> f;
+    std::atomic<int>* destroyed;
 };
 
 ZTask* ownedTask(std::function<void()> f, std::atomic<int>* destroyed = nullptr)
 {
     auto* task = new FunctionTask(std::move(f), destroyed);
-    task->setDeleteOnDone(true);
-    return task;
+    return task->setDeleteOnDone(true), task;
 }
 
 } // namespace
