@@ -206,11 +206,8 @@ protected:
         Ids groups{root};
         for (std::uint32_t i = 0; i < 10; ++i) {
             const std::uint32_t flags = groupFlags[i < std::size(groupFlags) ? i : pick(std::size(groupFlags))];
-            const orb::GroupItemId parent = pick(groups);
-            groups.push_back(runtime.addGroup(parent, flags));
-            tree.children[parent].push_back(groups.back());
-            tree.children[groups.back()];
-            tree.flags[groups.back()] = flags;
+            const orb::GroupItemId parent = pick(groups), group = runtime.addGroup(parent, flags);
+            groups.push_back(group), tree.children[parent].push_back(group), tree.children[group], tree.flags[group] = flags;
         }
         for (const char* name : {"Key", "Fill", "Rim"})
             live.create_layer(name, orb::InvalidId);
@@ -219,20 +216,15 @@ protected:
             const bool light = i % 9 == 0;
             const orb::GroupItemId object = light ? runtime.addLight(parent) : runtime.addObject(parent);
             tree.children[parent].push_back(object);
-            if (light) {
-                lights.push_back(object);
+            if (light && (lights.push_back(object), true))
                 continue;
-            }
             tree.objects.insert(object);
-            const std::uint32_t kind = pick(10);
-            if (kind == 0 && runtime.setExcluded(object, true))
-                tree.excluded.insert(object);
-            if (kind == 1 && runtime.setShaderAnswer(object, 3))
-                tree.shaderOut.insert(object);
-            if (kind == 2 && runtime.setMaskReadable(object, false))
-                tree.unreadable.insert(object);
-            if (kind == 3)
-                runtime.setShaderAnswer(object, 0);
+            switch (pick(10)) {
+            case 0: if (runtime.setExcluded(object, true)) tree.excluded.insert(object); break;
+            case 1: if (runtime.setShaderAnswer(object, 3)) tree.shaderOut.insert(object); break;
+            case 2: if (runtime.setMaskReadable(object, false)) tree.unreadable.insert(object); break;
+            case 3: runtime.setShaderAnswer(object, 0); break;
+            }
             runtime.setObjectMask(object, model.masks[object] = bit(pick(4) + 1));
         }
         for (int i = 0; i < 8; ++i) {

@@ -54,9 +54,7 @@ struct Harness
 
     Harness()
     {
-        auto record = [this](const char* name) {
-            return [this, name](auto value) { emitted << QString("%1=%2").arg(name).arg(value); };
-        };
+        auto record = [this](const char* name) { return [this, name](auto v) { emitted << QString("%1=%2").arg(name).arg(v); }; };
         QObject::connect(&stack, &ZUndoStack::indexChanged, record("index"));
         QObject::connect(&stack, &ZUndoStack::canUndoChanged, record("canUndo"));
         QObject::connect(&stack, &ZUndoStack::undoTextChanged, record("undoText"));
