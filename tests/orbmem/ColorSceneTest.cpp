@@ -43,11 +43,8 @@ Ids list(orb::Record* record, const char* name)
 void setList(orb::Record* record, const char* name, const Ids& ids)
 {
     auto v = value<orb::ListValue>(record, name);
-    if (ids.size() > v.count) {
-        auto* grown = static_cast<std::uint32_t*>(orb_malloc(ids.size() * sizeof(std::uint32_t)));
-        orb_free(v.data);
-        v.data = grown;
-    }
+    if (ids.size() > v.count)
+        orb_free(std::exchange(v.data, static_cast<std::uint32_t*>(orb_malloc(ids.size() * sizeof(std::uint32_t)))));
     std::copy(ids.begin(), ids.end(), v.data);
     v.count = static_cast<std::uint32_t>(ids.size());
     setValue(record, name, v);
