@@ -173,23 +173,6 @@ TEST_F(ColorDBTest, ColorwaySyncedArrivesFromTheEventLoopWhileTheDatabaseLives)
     QCoreApplication::processEvents();
 }
 
-TEST_F(ColorDBTest, NameLookupsFindOnlyReferencedColors)
-{
-    const orb::ColorId unused = runtime.createColor("Red", {});
-    const orb::ColorId used = runtime.createColor("Red", {});
-    const orb::ColorId multi = db->createColor("Flag", orbColor_extended::Multi);
-    ScopedRTApiLock lock(&runtime);
-    EXPECT_EQ(db->colorFromName(lock, "Red"), None);
-    runtime.createMaterial("Paint", {used});
-    EXPECT_EQ(db->colorFromName(lock, "Red"), used);
-    runtime.createMaterial("Primer", {unused});
-    EXPECT_EQ(db->colorFromName(lock, "Red"), unused);  // the renderer's order decides
-    EXPECT_EQ(db->colorFromName(lock, ""), None);
-    EXPECT_EQ(db->multiColorFromName(lock, "Flag"), multi);  // no reference needed
-    EXPECT_EQ(db->multiColorFromName(lock, "Red"), None);
-    EXPECT_EQ(db->totalSceneReferenceCount(used), 1u);
-}
-
 TEST_F(ColorDBTest, ApplyingAColorway)
 {
     ZColorExt flag = pushMulti("Flag", {rgb(1, 0, 0), rgb(0, 0, 1)});
@@ -215,10 +198,7 @@ TEST_F(ColorDBTest, ApplyingAColorway)
     }
 
     db->applyColorway(summer);
-    EXPECT_EQ(db->activeColorwayId(), summer);
-    EXPECT_FALSE(db->getColorwayParameters(winter)->isActive());
-    EXPECT_EQ(db->colorFromId(multi).activeIndex(), 1);
-
+    ASSERT_EQ(db->activeColorwayId(), summer);
     // Deactivated while active: no colorway is active any more.
     db->getColorwayParameters(summer)->setActive(false);
     db->pushColorway(summer);

@@ -1,7 +1,6 @@
 #include "ColorTestSupport.h"
 
 #include <zsg/color/ZColorExtEdit.h>
-#include <zsg/color/ZColorSettingsEdit.h>
 #include <zsg/color/ZColorwayEdit.h>
 
 #include <orbmem/MemoryRuntime.h>
@@ -124,69 +123,6 @@ TEST_F(ColorViews, ChangeCounterCountsEffectiveChangesOnly)
     EXPECT_EQ(plain->indexOfSubColor(1), None);
 }
 
-TEST_F(ColorViews, SubColorListEdits)
-{
-    struct Case {
-        const char* what;
-        std::function<bool(ZColorExtEdit&)> edit;  // the result of removeSubColors, else true
-        Ids list;
-        orb::ColorId active;
-        bool result = true;
-    };
-    auto insert = [](Ids ids, int position) {
-        return [=](ZColorExtEdit& v) { v.insertSubColors({ids.data(), ids.size()}, position); return true; };
-    };
-    auto remove = [](Ids ids) { return [=](ZColorExtEdit& v) { return v.removeSubColors({ids.data(), ids.size()}); }; };
-    auto set = [](Ids ids) {
-        return [=](ZColorExtEdit& v) { v.setSubColors({ids.data(), ids.size()}); return true; };
-    };
-    // Every view starts as [1, 2, 3] with 1 active.
-    const Case cases[] = {
-        {"insert a listed id at the front", insert({2}, 0), {2, 1, 3}, 1},
-        {"insert a new id inside", insert({4}, 1), {1, 4, 2, 3}, 1},
-        // Moving takes the id out first, and with it the active mark.
-        {"move an id from before the position", insert({1}, 2), {2, 1, 3}, 2},
-        {"append for a negative position", insert({4, 5}, -1), {1, 2, 3, 4, 5}, 1},
-        {"append past the end", insert({4}, 3), {1, 2, 3, 4}, 1},
-        {"remove the active one", remove({1}), {2, 3}, 2},
-        {"remove another", remove({3, 7}), {1, 2}, 1},
-        {"remove every one", remove({1, 2, 3}), {1, 2, 3}, 1, false},
-        {"remove none", remove({7}), {1, 2, 3}, 1, false},
-        {"set keeping the active one", set({3, 1}), {3, 1}, 1},
-        {"set without the active one", set({3, 4}), {3, 4}, 3},
-        {"set empty", set({}), {}, None},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        auto view = multiView();
-        EXPECT_EQ(c.edit(*view), c.result);
-        EXPECT_EQ(toVector(view->subColors()), c.list);
-        EXPECT_EQ(view->activeSub(), c.active);
-    }
-}
-
-TEST_F(ColorViews, CommitAndCopy)
-{
-    const orb::ColorId id = runtime.createColor("Red", {0, 0, 0, 1});
-    const orb::ColorId target = runtime.createColor("", {});
-    auto view = colorView(id);
-    EXPECT_FALSE(view->commit(false));
-    EXPECT_TRUE(view->commit(true));
-
-    view->setColor({1, 0, 0, 1});
-    EXPECT_TRUE(view->commit(false));
-    EXPECT_FALSE(view->isDirty());
-    EXPECT_EQ(view->changeCount(), 1u);  // commit does not reset it
-    EXPECT_EQ(colorView(id)->color().r, 1.0f);
-
-    // A copy under another id is a clone waiting for its commit.
-    auto copy = view->copy(target);
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->changeCount(), 1u);
-    EXPECT_TRUE(copy->commit(false));
-    EXPECT_EQ(colorView(target)->displayName(), "Red");
-}
-
 TEST_F(ColorViews, ColorwayRecordsAreMadeConsistent)
 {
     const struct {
@@ -206,46 +142,6 @@ TEST_F(ColorViews, ColorwayRecordsAreMadeConsistent)
         EXPECT_EQ(toVector(view.activeSubs()), c.expectedSubs);
         EXPECT_EQ(view.isDirty(), c.dirty);
     }
-}
-
-TEST_F(ColorViews, ColorwayEdits)
-{
-    const orb::ColorwayId id = runtime.createColorway("", {}, {});
-    ZColorwayEdit view(&runtime, runtime.colorwayRecord(id));
-    const std::vector<MultiColorPair> pairs{{1, 10}, {2, 20}, {3, 30}};
-    view.setMultiColors({pairs.data(), pairs.size()});
-    EXPECT_EQ(view.activeSubOf(3), 30u);
-    EXPECT_EQ(view.activeSubOf(9), None);
-
-    const MultiColorPair moveToFront{2, 21};
-    view.insertMultiColors({&moveToFront, 1}, 0);
-    EXPECT_EQ(toVector(view.multiColors()), (Ids{2, 1, 3}));
-    EXPECT_EQ(toVector(view.activeSubs()), (Ids{21, 10, 30}));
-    const MultiColorPair moveBack{2, 22};  // from before position 2: lands at 1
-    view.insertMultiColors({&moveBack, 1}, 2);
-    EXPECT_EQ(toVector(view.multiColors()), (Ids{1, 2, 3}));
-    EXPECT_EQ(toVector(view.activeSubs()), (Ids{10, 22, 30}));
-    const MultiColorPair inPlace{2, 23};  // at its own position: nothing before it moves
-    view.insertMultiColors({&inPlace, 1}, 1);
-    EXPECT_EQ(toVector(view.multiColors()), (Ids{1, 2, 3}));
-    const MultiColorPair append{4, 40};
-    view.insertMultiColors({&append, 1}, -1);
-    const Ids removed{1, 3};
-    view.removeMultiColors({removed.data(), removed.size()});
-    EXPECT_EQ(toVector(view.multiColors()), (Ids{2, 4}));
-    EXPECT_EQ(toVector(view.activeSubs()), (Ids{23, 40}));
-
-    view.setActive(true);
-    view.setDisplayName("Summer");
-    EXPECT_TRUE(view.commit(false));
-    view.setActive(true);
-    EXPECT_FALSE(view.isDirty());
-    auto copy = ZColorwayEdit(&runtime, runtime.colorwayRecord(id)).copy();
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy->id(), id);
-    EXPECT_TRUE(copy->isActive());
-    EXPECT_EQ(copy->displayName(), "Summer");
-    EXPECT_EQ(toVector(copy->activeSubs()), (Ids{23, 40}));
 }
 
 } // namespace
