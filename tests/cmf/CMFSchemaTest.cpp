@@ -113,13 +113,9 @@ TEST(CMFSchemaTest, LoadChecksInOrderAndSurvivesHostileInput)
          {kInvalidKind}},
         // Hostile input.
         {"deep attributes", R"({"version": 1, "schemaName": "S", "attributes": )" + deep, kInvalidJson},
-        {"bad UTF-8", named("\xFF\xFE\xC0\xAF"), {}, {{QString(4, QChar::ReplacementCharacter), true, text, {}}}},
-        {"NUL in a name", named(QByteArray("\0", 1)), {}, {{QString(1, QChar::Null), true, text, {}}}},
         {"long name", named(QByteArray(1 << 20, 'x')), {}, {{QString(1 << 20, 'x'), true, text, {}}}},
         {"long version", file(kA, R"("version": 100000000000000000000000000001, "schemaName": "S")"), kVersion},
         {"version past 32 bits", file(kA, R"("version": 4294967297, "schemaName": "S")"), kVersion},
-        {"trailing text", file(kA) + " trailing", kInvalidJson},
-        {"two byte order marks", "\xEF\xBB\xBF\xEF\xBB\xBF" + file(kA), {}, {a}},  // the stream eats the first only
     };
     for (const LoadCase& c : cases) {
         SCOPED_TRACE(c.what);

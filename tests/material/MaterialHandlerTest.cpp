@@ -1,6 +1,5 @@
 #include "support/EventRecorder.h"
 
-#include <zsg/material/IMaterialDelegate.h>
 #include <zsg/material/ZMaterialApi.h>
 #include <zsg/material/ZMaterialDescriptor.h>
 #include <zsg/material/ZMaterialHandler.h>
@@ -11,14 +10,11 @@
 
 #include <orbmem/MemoryRuntime.h>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 
 using namespace zsg;
-using ::testing::Return;
 using Json = orb::MetaData;
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
@@ -63,11 +59,6 @@ private:
     orb::MemoryRuntime& m_runtime;
 };
 
-class MockDelegate : public IMaterialDelegate {
-public:
-    MOCK_METHOD(MaterialId, requestMaterial, (const QString&), (override));
-};
-
 } // namespace
 
 TEST_F(MaterialApiTest, DescriptorIsASnapshotOfTheRecord)
@@ -79,7 +70,6 @@ TEST_F(MaterialApiTest, DescriptorIsASnapshotOfTheRecord)
     ASSERT_EQ(d->materialIds().size(), 2u);
     EXPECT_EQ(orb::MaterialId(d->materialIds()[1]), 12u);
     EXPECT_EQ(d->properties(), (Json{{"gloss", 0.5}}));
-    EXPECT_EQ(api.materialName(id), QStringLiteral("Küche"));
     EXPECT_EQ(api.materialName(create({}, {}, "")), "");
 
     runtime.setMaterialMetaData(id, Json{{"gloss", 1}});
@@ -149,23 +139,12 @@ TEST_F(MaterialApiTest, HandlerAnnouncesEveryWriteAfterIt)
     graph->eventQueue()->removeListener(&reader);
 }
 
-TEST_F(MaterialApiTest, HandlerForwardsNamesAndDelegatedOperations)
-{
-    MockDelegate delegate;
-    EXPECT_CALL(delegate, requestMaterial(QStringLiteral("lib://steel"))).WillOnce(Return(MaterialId(42)));
-    ZMaterialHandler handler(&api, &delegate, nullptr);
-    EXPECT_EQ(handler.materialName(create({}, {}, "Trim")), "Trim");
-    EXPECT_EQ(orb::MaterialId(handler.delegatedOperation("lib://steel")), 42u);
-    EXPECT_EQ(orb::MaterialId(ZMaterialHandler(&api, nullptr, nullptr).delegatedOperation("x")), orb::InvalidId);
-}
-
 TEST(MaterialDescriptor, MetaDataIsCreatedLazilyAndCopiedOnWrite)
 {
     ZMaterialDescriptor d(7, {});
     EXPECT_TRUE(d.properties().is_null());
 
     // Reads, empty keys and removals do not create a body.
-    EXPECT_EQ(d.metaData("missing"), "");
     EXPECT_FALSE(d.hasMetaData("missing"));
     d.setMetaData("", "x");
     d.removeMetaData("missing");
@@ -191,32 +170,6 @@ TEST(MaterialDescriptor, MetaDataIsCreatedLazilyAndCopiedOnWrite)
     EXPECT_FALSE(snapshot.contains("c"));
 }
 
-TEST(MaterialDescriptor, CmfKeysAddressTheirMetaDataTexts)
-{
-    // Keyed and textual access meet in one entry; keys outside the table throw.
-    ZMaterialDescriptor d(1, {});
-    d.setMetaData(CMFKey::Thumbnail, "v");
-    EXPECT_EQ(d.metaData("CMF::IMAGE::THUMBNAIL"), "v");
-    d.removeMetaData(CMFKey::Thumbnail);
-
-    const std::function<void(CMFKey)> operations[] = {
-        [&](CMFKey k) { d.setMetaData(k, "x"); },
-        [&](CMFKey k) { d.metaData(k); },
-        [&](CMFKey k) { d.removeMetaData(k); },
-    };
-    for (CMFKey outside : {CMFKey(7), CMFKey(-1)}) {
-        for (const auto& operation : operations) {
-            try {
-                operation(outside);
-                ADD_FAILURE() << "no exception for key " << int(outside);
-            } catch (const std::out_of_range& e) {
-                EXPECT_STREQ(e.what(), "map::at");
-            }
-        }
-    }
-    EXPECT_TRUE(d.metaData().isEmpty());
-}
-
 TEST(MaterialDescriptor, KeyedPropertyAccess)
 {
     using Action = std::function<Json(IMaterialDescriptor&)>;
@@ -234,8 +187,6 @@ TEST(MaterialDescriptor, KeyedPropertyAccess)
         {"remove on discarded", Json(Json::value_t::discarded), remove, Json(), Json::object()},
         {"remove present", Json{{"k", 1}, {"m", 2}}, remove, Json(), Json{{"m", 2}}},
         {"set on null", Json(), set(Json{1, 2}), Json(), Json{{"k", {1, 2}}}},
-        {"set replaces", Json{{"k", 1}}, set("s"), Json(), Json{{"k", "s"}}},
-        {"get present", Json{{"k", {{"x", 1}}}}, get, Json{{"x", 1}}, Json{{"k", {{"x", 1}}}}},
         {"get absent creates null", Json{{"m", 2}}, get, Json(), Json{{"k", nullptr}, {"m", 2}}},
         {"get on null", Json(), get, Json(), Json{{"k", nullptr}}},
         // A top level that is no object is left alone by keyed access.

@@ -8,8 +8,6 @@
 #include <array>
 #include <cmath>
 #include <functional>
-#include <iostream>
-#include <sstream>
 
 using namespace zsg;
 using YT = WeavePattern::YarnType;
@@ -214,21 +212,4 @@ TEST_F(WeavePatternTest, EqualityAndHash)
     EXPECT_EQ(one.tension(YT(-1)), 0.0f);
     EXPECT_EQ(one.kind(YT(2)), YK::Ribbon);
     EXPECT_EQ(one.width(YT::Weft), 2.0f);
-}
-
-TEST_F(WeavePatternTest, PresetSource)
-{
-    std::ostringstream out;
-    std::streambuf* old = std::cout.rdbuf(out.rdbuf());
-    const auto precision = std::cout.precision();
-    WeavePattern::makePlain().printPreset();
-    EXPECT_EQ(std::cout.precision(), 4);
-    std::cout.precision(precision), std::cout.rdbuf(old);
-    EXPECT_EQ(out.str(),
-              "const int pattern[] = {0, 1, 1, 0, };\n\n"
-              "std::unique_ptr<WeavePattern> weave = std::make_unique<WeavePattern>(2,2, pattern);"
-              "weave.setWidth(YarnType::Warp, 0.7);\nweave.setTension(YarnType::Warp, 0.5);\n"
-              "weave.setKind(YarnType::Warp, YarnKind::Round);\n"
-              "weave.setWidth(YarnType::Weft, 0.7);\nweave.setTension(YarnType::Weft, 0.5);\n"
-              "weave.setKind(YarnType::Weft, YarnKind::Round);\nreturn weave;");
 }

@@ -48,8 +48,6 @@ TEST(ZColorExt, DefaultsAlphaAndMultiColorAccess)
     EXPECT_FALSE(part == ZColorExt(0.1f, 0.2f, 0.3f));
 
     const ZColorExt c = threeColors();
-    EXPECT_EQ(c.getSubColorId(2), 12u);
-    EXPECT_EQ(c.getName(0), "Red");
     EXPECT_EQ(c.getIndexOfSubColor(12), 2);
     EXPECT_EQ(c.getIndexOfSubColor(99), -1);
     // The colour-model functions decide what reaches the renderer.
