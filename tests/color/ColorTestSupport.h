@@ -22,7 +22,6 @@ using Ids = std::vector<orb::ColorId>;
 constexpr orb::ColorId None = orb::InvalidId;
 
 // Colour events as the event recorder writes them.
-inline QString created(orb::ColorId id) { return QStringLiteral("ColorCreated color=%1").arg(id); }
 inline QString updated(orb::ColorId id) { return QStringLiteral("ColorUpdated color=%1").arg(id); }
 inline QString colorwayUpdated(orb::ColorwayId id) { return QStringLiteral("ColorwayUpdated colorway=%1").arg(id); }
 inline QString colorwaySynced(orb::ColorwayId id) { return QStringLiteral("ColorwaySynced colorway=%1").arg(id); }
