@@ -28,7 +28,6 @@ TEST(ParameterTest, ConstructorNormalisesTheFlags)
         unsigned flags;
     } cases[] = {
         {"empty builder", [] { return Builder(); }, 0x4010},
-        {"float", [] { return Builder("size", "Size").type(Type::Float); }, 0x10},
         {"shader surface", [] { return Builder().shaderType(Type::ShaderSurface); }, 0xE10},
         {"shader base as shader", [] { return Builder().shaderType(Type::ShaderBase); }, 0xE10},
         {"shader base as value", [] { return Builder().type(Type::ShaderBase); }, 0x4010},
@@ -91,7 +90,6 @@ TEST(ParameterTest, LimitsAndSliderRangesComeFromBuilderOrHelpText)
         {"-limits,5-", Type::Float, {}, {}, {}},
         {"-limits ,5,6-", Type::Float, {}, {}, {}},
         {"-limits,5,6-", Type::Integer, {}, {}, {}},
-        {"-range,2,8-", Type::Float, {}, {}, {{2, 8}}},
         {"-range,+2,-8.5-", Type::Float, {}, {}, {{2, -8.5f}}},
         {"-spin,0,1,0.1-", Type::Float, {}, {}, {{0, 1}}},
         {"-spin,0,1- -range,2,8-", Type::Float, {}, {}, {}},

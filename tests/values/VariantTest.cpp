@@ -243,7 +243,6 @@ TEST(TextTest, VariantTexts)
         {[] { return holder(QList<int>{}); }, ""},
         {[] { return holder(QList<int>{1, 2, 3, 4, 5, 6, 7, 8}); }, "1, 2, 3, 4, 5, 6, 7, 8"},
         {[] { return holder(QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}); }, "9 elements"},
-        {[] { return holder(0.1f); }, "0.1"},
         {[] { return holder(orbVector{0.25, 0, 1e20}); }, "<0.25, 0, 1e+20>"},
         {[] { return holder(QStringLiteral("h\u00e9")); }, "\"h\xc3\xa9\""},
         {[] { return holder(QStringList{"a", "b"}); }, "2 elements"},
