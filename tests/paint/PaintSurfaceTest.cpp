@@ -100,32 +100,6 @@ TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
     }
 }
 
-TEST(PaintSurface, MovesAndTheirUndoPutLayersBackAfterTheirNeighbour)
-{
-    const struct {
-        std::uint32_t from, to;
-        QStringList moved;
-    } cases[] = {
-        {1, 3, {"1 P", "3 R", "4 S", "2 Q"}},
-        {3, 1, {"1 P", "4 S", "2 Q", "3 R"}},
-        {0, 2, {"2 Q", "3 R", "1 P", "4 S"}},
-        {3, 0, {"4 S", "1 P", "2 Q", "3 R"}},
-        {2, 3, {"1 P", "2 Q", "4 S", "3 R"}},
-    };
-    const QStringList before = {"1 P", "2 Q", "3 R", "4 S"};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.from << " to " << c.to);
-        PaintScene scene(surfaceOf({"4 S", "3 R", "2 Q", "1 P"}));
-        scene.surface.moveLayer(c.from, c.to);
-        EXPECT_EQ(scene.list(), c.moved);
-        EXPECT_EQ(scene.renderer(), c.moved);
-        scene.stack.undo();
-        EXPECT_EQ(scene.list(), before);
-        EXPECT_EQ(scene.renderer(), before);
-        EXPECT_EQ(scene.surface.editLayer(), 3u) << "moves leave the edit layer alone";
-    }
-}
-
 // The new layer's name, and where a clamped index puts it (it becomes the edit layer).
 TEST(PaintSurface, NewLayersAreNumberedAboveTheHighestLayerNumber)
 {
@@ -174,19 +148,6 @@ TEST(PaintSurface, DeletionMovesTheEditLayerToTheNearestLayerLeft)
         EXPECT_EQ(scene.calls(), c.calls);
         EXPECT_EQ(scene.runtime.paintSurface(scene.id)->editLayer, 2 - c.editLayer);
     }
-}
-
-TEST(PaintSurface, BackgroundChangesMergeUntilAnotherLayerComesBetween)
-{
-    PaintScene scene(surfaceOf(ThreeLayers));
-    for (const auto& [layer, red] : {std::pair{0u, 0.1f}, {0u, 0.2f}, {1u, 0.5f}, {0u, 0.4f}})
-        EXPECT_TRUE(scene.surface.setLayerBackgroundColor(layer, {red, 0, 0, 1}, true));
-    EXPECT_EQ(scene.stack.count(), 3);
-    scene.undoAll();
-    EXPECT_EQ(scene.list(), ThreeLayersTopFirst);
-    EXPECT_EQ(scene.renderer(), ThreeLayersTopFirst);
-    scene.stack.redo();
-    EXPECT_EQ(scene.list().value(0), "3 Top bg=0.2,0,0,1");
 }
 
 TEST(PaintSurface, WithoutTaskQueueABackgroundChangesOnlyTheList)
