@@ -69,10 +69,7 @@ TEST_F(BrushTest, DefaultGraphSizesFollowTheSceneUnit)
 
 TEST_F(BrushTest, PenPressureBitsGoBothWays)
 {
-    struct Row {
-        bool flow, opacity, size;
-        std::int32_t mode;
-    };
+    struct Row { bool flow, opacity, size; std::int32_t mode; };
     for (const Row& row : {Row{false, false, false, 0}, Row{true, false, true, 5}, Row{false, true, true, 6},
                            Row{true, true, true, 7}, Row{false, true, false, 2}}) {
         SCOPED_TRACE(row.mode);
@@ -112,11 +109,7 @@ TEST_F(BrushTest, WriteThenReadCarriesTheBrushSettings)
 TEST_F(BrushTest, ColorSelectionFollowsShaderThenTexture)
 {
     int shaderNode = 0;  // any address: the brush only tests for presence
-    struct Row {
-        bool shader;
-        const char* texture;
-        std::int32_t selection;
-    };
+    struct Row { bool shader; const char* texture; std::int32_t selection; };
     for (const Row& row : {Row{false, "", 0}, Row{false, "wood.png", 1}, Row{true, "", 2}, Row{true, "wood.png", 2}}) {
         const auto writer = create(20);
         set(*writer, "color_shader", row.shader ? reinterpret_cast<orbShader*>(&shaderNode) : nullptr);
@@ -133,10 +126,7 @@ TEST_F(BrushTest, FilePathsAreCopiedOnlyWhenTheyChange)
 {
     const auto writer = create(20);
     const auto strings = [] { return orb::memoryStats().strings; };
-    struct Row {
-        const char* stencil;
-        std::int64_t newStrings;
-    };
+    struct Row { const char* stencil; std::int64_t newStrings; };
     for (const Row& row : {Row{"dots.png", 1}, Row{"dots.png", 0}, Row{"", 0}, Row{"dots.png", 1}}) {
         const std::int64_t before = strings();
         set(*writer, "basic_stencil_filepath", QString::fromLatin1(row.stencil));
