@@ -73,20 +73,6 @@ TEST_F(ColorControllerTest, DragMergesIntoOneStepUntilReleased)
     stack.clear();
     EXPECT_EQ(orb::memoryStats().records, recordsBefore);
 
-    // A sub colour change is a "Set Color" step too: it joins an open drag.
-    // The merged step also takes over the colorways the absorbed one
-    // deactivated, so undo and redo keep Summer in step with Flag's choice.
-    controller->setColor(flag, rgb(0.5f, 0, 0), ContinueMerge);
-    controller->changeSubColor(flag, green, runtime->createColor("Pink", {}));
-    EXPECT_EQ(stack.count(), 1);
-    EXPECT_FALSE(db.getColorwayParameters(summer)->isActive());
-    stack.undo();
-    EXPECT_TRUE(db.getColorwayParameters(summer)->isActive());
-    EXPECT_EQ(db.getColorParameters(flag)->activeSub(), green);
-    stack.redo();
-    EXPECT_FALSE(db.getColorwayParameters(summer)->isActive());
-    stack.clear();
-
     // Edits of every other kind stay apart, also after an open drag.
     const Ids two = {red, blue};
     const std::vector<std::pair<const char*, std::function<void()>>> apart = {

@@ -29,14 +29,6 @@ public:
     MOCK_METHOD(bool, shouldLinkToExisting, (), (override));
 };
 
-Ids idsOf(const ZColorExt& color)
-{
-    Ids ids;
-    for (const ZColorExt::ZColorWithId& entry : color.colors())
-        ids.push_back(entry.id);
-    return ids;
-}
-
 class ColorLinkerTest : public ::testing::Test {
 protected:
     test::LeakCheck leakCheck;
@@ -77,7 +69,8 @@ TEST_F(ColorLinkerTest, ConflictsAreLinkedOrRenamedOnOneAnswer)
         ::testing::Mock::VerifyAndClearExpectations(&handler);
 
         EXPECT_EQ((Names{result.getName(0), result.getName(1), result.getName(2)}), row.names);
-        EXPECT_EQ(idsOf(result), row.linked ? Ids({red, blue, None}) : Ids({None, None, None}));
+        EXPECT_EQ((Ids{result.getSubColorId(0), result.getSubColorId(1), result.getSubColorId(2)}),
+                  row.linked ? Ids({red, blue, None}) : Ids({None, None, None}));
         EXPECT_FLOAT_EQ(result.color(0).component(0), row.red);
         EXPECT_EQ(undo.count(), row.steps);
         const QStringList announced = row.steps ? QStringList{updated(red), updated(blue)}

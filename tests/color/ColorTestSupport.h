@@ -24,7 +24,6 @@ constexpr orb::ColorId None = orb::InvalidId;
 // Colour events as the event recorder writes them.
 inline QString updated(orb::ColorId id) { return QStringLiteral("ColorUpdated color=%1").arg(id); }
 inline QString colorwayUpdated(orb::ColorwayId id) { return QStringLiteral("ColorwayUpdated colorway=%1").arg(id); }
-inline QString colorwaySynced(orb::ColorwayId id) { return QStringLiteral("ColorwaySynced colorway=%1").arg(id); }
 
 // Declared first in a fixture, so it checks once everything after it is gone.
 struct LeakCheck {
