@@ -40,8 +40,9 @@ TEST(PaintThreads, RendererMatchesTheListAfterConcurrentEditing)
         // Reading the renderer's surface while tasks change it.
         case 7: EXPECT_LE(scene.runtime.paintSurface(scene.id)->layers.size(), n); break;
         }
-        if (step % 50 == 49)
+        if (step % 50 == 49) {
             EXPECT_EQ(scene.renderer(), scene.list()) << "step " << step;
+        }
     }
     scene.undoAll();
     EXPECT_EQ(scene.renderer(), scene.list());
