@@ -144,4 +144,34 @@ TEST_F(ColorViews, ColorwayRecordsAreMadeConsistent)
     }
 }
 
+// A pair already listed moves; one listed before the position shifts it down.
+// A pair at the position itself is not before it, so re-inserting it there keeps the order.
+TEST_F(ColorViews, ColorwayInsertsPairsAtTheirPosition)
+{
+    using P = MultiColorPair;
+    const struct {
+        const char* what;
+        std::vector<P> pairs;
+        int position;
+        Ids multis, subs;
+    } cases[] = {
+        {"own slot", {{2, 21}}, 1, {1, 2, 3}, {10, 21, 30}},
+        {"to the front", {{2, 21}}, 0, {2, 1, 3}, {21, 10, 30}},
+        {"first to one before the last", {{1, 11}}, 2, {2, 1, 3}, {20, 11, 30}},
+        {"first to the end", {{1, 11}}, 3, {2, 3, 1}, {20, 30, 11}},
+        {"new pair, negative position", {{4, 40}}, -1, {1, 2, 3, 4}, {10, 20, 30, 40}},
+        {"new pair past the end", {{4, 40}}, 99, {1, 2, 3, 4}, {10, 20, 30, 40}},
+        {"new pair before the last", {{4, 40}}, 2, {1, 2, 4, 3}, {10, 20, 40, 30}},
+        {"two pairs, one from before", {{3, 31}, {1, 11}}, 1, {3, 1, 2}, {31, 11, 20}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ZColorwayEdit view(&runtime, runtime.colorwayRecord(runtime.createColorway("", {1, 2, 3}, {10, 20, 30})));
+        view.insertMultiColors({c.pairs.data(), c.pairs.size()}, c.position);
+        EXPECT_EQ(toVector(view.multiColors()), c.multis);
+        EXPECT_EQ(toVector(view.activeSubs()), c.subs);
+        EXPECT_TRUE(view.isDirty());
+    }
+}
+
 } // namespace

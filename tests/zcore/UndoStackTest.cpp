@@ -228,16 +228,17 @@ TEST_F(UndoStackTest, undoLimitDropsOldestSteps)
          "index=1 undoText=c canRedo=1 redoText=m index=0 canUndo=0 undoText= redoText=c");
     EXPECT_EQ(doc.text, "ab");
 
-    // A clean state above the dropped steps moves down with them.
+    // A clean state at the top of the dropped steps is the new bottom: index 0.
     Harness kept;
     ASSERT_TRUE(kept.stack.setUndoLimit(2));
     kept.push("x", {.id = 1});
-    kept.push("y", {.id = 2});
     kept.stack.setClean();
+    kept.push("y", {.id = 2});
     kept.push("z", {.id = 3});
-    EXPECT_EQ(kept.stack.cleanIndex(), 1);
-    kept.stack.undo();
+    EXPECT_EQ(kept.stack.cleanIndex(), 0);
+    while (kept.stack.undo()) {}
     EXPECT_TRUE(kept.stack.isClean());
+    EXPECT_EQ(kept.doc.text, "x");
 }
 
 TEST_F(UndoStackTest, clearDeletesWithoutUndoing)
