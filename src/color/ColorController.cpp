@@ -33,22 +33,22 @@ std::vector<T> toVector(orb::Span<const T> span)
 // `needMulti` asks for a multi colour. `change` may refuse by returning false
 // before it touches the view.
 template <typename Change>
-bool editColor(ColorDB* db, ZUndoStack* stack, orb::ColorId id, bool needMulti, std::uint32_t kind, Change change,
+void editColor(ColorDB* db, ZUndoStack* stack, orb::ColorId id, bool needMulti, std::uint32_t kind, Change change,
                std::vector<orb::ColorId> extraColors = {}, std::uint32_t mergeFlag = 0)
 {
     ZColorExtEdit* view = stack && id != orb::InvalidId ? db->getColorParameters(id) : nullptr;
     if (!view || (needMulti && !view->hasFlag(IColorExtEdit::MultiColorFlag)))
-        return false;
+        return;
     std::unique_ptr<ZColorExtEdit> before = view->copy(view->id());
     if (!before || !change(*view))
-        return false;
+        return;
     std::unique_ptr<ZColorExtEdit> after = view->copy(view->id());
     if (!after) {
         db->setColorEdit(before.get());  // leave no uncommitted change behind
-        return false;
+        return;
     }
-    return stack->push(new ZEditColorCommand(kind, db, std::move(before), std::move(after),
-                                             std::move(extraColors), mergeFlag));
+    stack->push(new ZEditColorCommand(kind, db, std::move(before), std::move(after),
+                                        std::move(extraColors), mergeFlag));
 }
 
 template <typename Change>

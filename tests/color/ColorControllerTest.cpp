@@ -1,6 +1,7 @@
 #include "ColorTestSupport.h"
 #include <zsg/color/ColorController.h>
 #include <zsg/color/ColorDB.h>
+#include <zsg/color/ZCreateColorwayCommand.h>
 #include <zsg/color/ISceneMaterial.h>
 #include <zsg/color/ISceneMaterialManager.h>
 #include <zsg/platform/ZUndoStack.h>
@@ -121,6 +122,11 @@ TEST_F(ColorControllerTest, OperationsThatMustNotPush)
         EXPECT_EQ(stack.count(), 0);
     }
     EXPECT_EQ(db.colors().size(), colorsBefore);
+
+    // A colorway step whose colorway has no view reports failure both ways.
+    ZCreateColorwayCommand stranger(&db, 99);
+    EXPECT_FALSE(stranger.redo());
+    EXPECT_FALSE(stranger.undo());
 }
 
 class MockSceneMaterial : public ISceneMaterial {

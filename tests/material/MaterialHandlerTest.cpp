@@ -72,8 +72,9 @@ TEST_F(MaterialApiTest, DescriptorIsASnapshotOfTheRecord)
     EXPECT_EQ(d->properties(), (Json{{"gloss", 0.5}}));
     EXPECT_EQ(api.materialName(create({}, {}, "")), "");
 
-    runtime.setMaterialMetaData(id, Json{{"gloss", 1}});
+    EXPECT_TRUE(runtime.setMaterialMetaData(id, Json{{"gloss", 1}}));
     EXPECT_EQ(d->properties(), (Json{{"gloss", 0.5}}));
+    EXPECT_FALSE(runtime.setMaterialMetaData(id + 100, Json{{"gloss", 1}}));
 }
 
 TEST_F(MaterialApiTest, UnknownMaterials)

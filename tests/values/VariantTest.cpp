@@ -183,6 +183,7 @@ TEST(HashTest, Quantisers)
     EXPECT_EQ(hash_orbVector2f({1, 2}), combine(0x3F800000, 0x40000000));
     // Doubles keep all but their 16 lowest bits.
     EXPECT_EQ(hash_orbVector({1, 2, 3}), hash_orbVector({1 + 0x1p-40, 2, 3}));
+    EXPECT_EQ(hash_orbVector({1, 2, 3}), hash_orbVector({1 + 0x1p-52, 2, 3}));
     EXPECT_NE(hash_orbVector({1, 2, 3}), hash_orbVector({1 + 0x1p-30, 2, 3}));
 }
 
@@ -198,6 +199,8 @@ TEST(HashTest, VariantHashesAreBitExact)
         std::uint64_t hash;
     } cases[] = {
         {"null", [] { return std::make_unique<Variant>(); }, 0x9e3779b9u},
+        {"false", [] { return holder(false); }, combine(1, 0)},
+        {"true", [] { return holder(true); }, combine(1, 1)},
         {"double3", [] { return holder(orbVector{1, 2, 3}); }, 0x140700296bcc3b91u},
         {"empty integer list", [] { return holder(QList<int>{}); }, combine(3, 0)},
         {"integer list", [] { return holder(QList<int>{-1, 2}); }, 0x296bcc3a09u},
