@@ -2,6 +2,7 @@
 #include <zsg/color/ColorController.h>
 #include <zsg/color/ColorDB.h>
 #include <zsg/color/ZCreateColorwayCommand.h>
+#include <zsg/color/ZLinkColorCommand.h>
 #include <zsg/color/ISceneMaterial.h>
 #include <zsg/color/ISceneMaterialManager.h>
 #include <zsg/platform/ZUndoStack.h>
@@ -122,6 +123,18 @@ TEST_F(ColorControllerTest, OperationsThatMustNotPush)
         EXPECT_EQ(stack.count(), 0);
     }
     EXPECT_EQ(db.colors().size(), colorsBefore);
+
+    // A link step writes one colour parameter of its material, both ways; a
+    // material the host does not know fails both ways.
+    ZLinkColorCommand link(controller.get(), red, blue, paint, 1);
+    EXPECT_TRUE(link.redo());
+    EXPECT_EQ(runtime->materialColors(paint), (Ids{flag, blue, red}));
+    EXPECT_TRUE(link.undo());
+    EXPECT_EQ(runtime->materialColors(paint), (Ids{flag, red, red}));
+    EXPECT_EQ(stack.count(), 0);  // the step itself: nothing recorded again
+    ZLinkColorCommand lost(controller.get(), red, blue, paint + 100, 1);
+    EXPECT_FALSE(lost.redo());
+    EXPECT_FALSE(lost.undo());
 
     // A colorway step whose colorway has no view reports failure both ways.
     ZCreateColorwayCommand stranger(&db, 99);

@@ -1,6 +1,7 @@
 #include "ColorTestSupport.h"
 #include "support/EventRecorder.h"
 
+#include <zsg/color/ColorController.h>
 #include <zsg/color/ColorDB.h>
 #include <zsg/color/ZColorExtEdit.h>
 #include <zsg/scenegraph/ZEventQueue.h>
@@ -8,6 +9,9 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include <zsg/platform/ZUndoStack.h>
+
+#include <functional>
 #include <memory>
 
 using namespace zsg;
@@ -20,12 +24,17 @@ struct CountingRuntime : orb::MemoryRuntime {
     int colorFetches = 0;
     int colorwayFetches = 0;
     bool hideScene = false;
+    int copiesBeforeFailure = -1;  // copies that succeed before one fails; -1: none fails
 
     orbScene* scene() override { return hideScene ? nullptr : MemoryRuntime::scene(); }
     orb::Record* colorRecord(orb::ColorId id) override
     {
         ++colorFetches;
         return MemoryRuntime::colorRecord(id);
+    }
+    orb::Record* copyRecord(const orb::Record* record, int flags) override
+    {
+        return copiesBeforeFailure-- == 0 ? nullptr : MemoryRuntime::copyRecord(record, flags);
     }
     orb::Record* colorwayRecord(orb::ColorwayId id) override
     {
@@ -234,6 +243,44 @@ TEST_F(ColorDBTest, InvalidIdsAndMissingRecordsDoNothing)
     const ZColorExt flag = db->colorFromId(multi);
     EXPECT_EQ(flag.nColors(), 2);
     EXPECT_EQ(flag.getSubColorId(flag.activeIndex()), green);
+}
+
+// When the after-snapshot cannot be taken, the live view is put back and nothing is pushed.
+TEST_F(ColorDBTest, AFailedSnapshotLeavesTheColorAsItWas)
+{
+    ZUndoStack stack;
+    ColorController controller(db.get(), nullptr, &stack);
+    const orb::ColorId red = runtime.createColor("Red", {1, 0, 0, 1});
+    const orb::ColorId green = runtime.createColor("Green", {0, 1, 0, 1});
+    const orb::ColorId flag = runtime.createMultiColor("Flag", {red, green});
+    const Ids two{red, green};
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"remove sub colours", [&] { EXPECT_FALSE(controller.removeSubColors(flag, {two.data(), 1})); }},
+        {"rename", [&] { controller.setDisplayName(flag, "Banner"); }},
+    };
+    for (const auto& [what, edit] : edits) {
+        SCOPED_TRACE(what);
+        runtime.copiesBeforeFailure = 1;
+        edit();
+        EXPECT_EQ(stack.count(), 0);
+        ZColorExtEdit* view = db->getColorParameters(flag);
+        EXPECT_EQ(toVector(view->subColors()), two);
+        EXPECT_EQ(view->displayName(), "Flag");
+        EXPECT_EQ(db->colorFromId(flag).getColorName(), "Flag");
+    }
+}
+
+// A colour value without an id becomes a colour of the scene; one with an id is that colour.
+TEST_F(ColorDBTest, IdFromColorPushesOnlyNewColors)
+{
+    const orb::ColorId red = runtime.createColor("Red", {1, 0, 0, 1});
+    const std::size_t before = db->colors().size();
+    EXPECT_EQ(db->idFromColor(db->colorFromId(red)), red);
+    EXPECT_EQ(db->colors().size(), before);
+    const orb::ColorId made = db->idFromColor(test::newMulti("Flag", {rgb(0, 1, 0)}));
+    EXPECT_NE(made, None);
+    EXPECT_NE(made, red);
+    EXPECT_EQ(db->colorFromId(made).getColorName(), "Flag");
 }
 
 } // namespace

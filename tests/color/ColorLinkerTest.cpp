@@ -83,4 +83,34 @@ TEST_F(ColorLinkerTest, ConflictsAreLinkedOrRenamedOnOneAnswer)
     }
 }
 
+// Sub colours come from the source's renderer colours; with skipExisting, those the
+// target lists already (or the target itself) are left out.
+TEST_F(ColorLinkerTest, AddsTheSourcesColorsAsSubColors)
+{
+    const orb::ColorId red = memory.createColor("Red", {1, 0, 0, 1});
+    const orb::ColorId green = memory.createColor("Green", {0, 1, 0, 1});
+    const orb::ColorId blue = memory.createColor("Blue", {0, 0, 1, 1});
+    const orb::ColorId both = memory.createMultiColor("Both", {blue, red});
+    const struct { const char* what; orb::ColorId source; bool skip; Ids expected; } rows[] = {
+        {"a new plain colour", blue, true, {red, green, blue}},
+        {"a listed plain colour", red, true, {red, green}},
+        {"the target itself", None, true, {red, green}},
+        {"a colour value without id", 4242, true, {red, green}},
+        {"a multi colour, listed ones skipped", both, true, {red, green, blue}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const orb::ColorId flag = memory.createMultiColor("Flag", {red, green});
+        ZColorExt target = db.colorFromId(flag);
+        const ZColorExt source = row.source == None ? target : row.source == 4242 ? ZColorExt() : db.colorFromId(row.source);
+        linker->addSubColorsFrom(target, source, row.skip);
+        const ZColorExt result = db.colorFromId(flag);
+        Ids subs;
+        for (int i = 0; i < result.nColors(); ++i)
+            subs.push_back(result.getSubColorId(i));
+        EXPECT_EQ(subs, row.expected);
+        undo.clear();
+    }
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "ColorTestSupport.h"
 
 #include <zsg/color/ZColorExtEdit.h>
+#include <zsg/color/ZColorSettingsEdit.h>
 #include <zsg/color/ZColorwayEdit.h>
 
 #include <orbmem/MemoryRuntime.h>
@@ -146,6 +147,21 @@ TEST_F(ColorViews, ColorwayRecordsAreMadeConsistent)
 
 // A pair already listed moves; one listed before the position shifts it down.
 // A pair at the position itself is not before it, so re-inserting it there keeps the order.
+TEST_F(ColorViews, SettingsAreDirtyOnlyAfterAChange)
+{
+    ZColorSettingsEdit settings(&runtime, runtime.colorSettingsRecord());
+    const orb::ColorwayId active = settings.activeColorwayId();
+    settings.setActiveColorwayId(active);
+    EXPECT_FALSE(settings.isDirty());
+    settings.setActiveColorwayId(active + 1);
+    EXPECT_TRUE(settings.isDirty());
+    EXPECT_EQ(settings.activeColorwayId(), active + 1);
+    EXPECT_TRUE(settings.commit(false));
+    EXPECT_FALSE(settings.isDirty());
+    EXPECT_FALSE(settings.commit(false));
+    EXPECT_EQ(ZColorSettingsEdit(&runtime, runtime.colorSettingsRecord()).activeColorwayId(), active + 1);
+}
+
 TEST_F(ColorViews, ColorwayInsertsPairsAtTheirPosition)
 {
     using P = MultiColorPair;

@@ -68,6 +68,7 @@ TEST_F(MaterialApiTest, DescriptorIsASnapshotOfTheRecord)
     ASSERT_TRUE(d);
     EXPECT_EQ(orb::MaterialId(d->materialId()), id);
     ASSERT_EQ(d->materialIds().size(), 2u);
+    EXPECT_TRUE(d->hasMaterialIds());
     EXPECT_EQ(orb::MaterialId(d->materialIds()[1]), 12u);
     EXPECT_EQ(d->properties(), (Json{{"gloss", 0.5}}));
     EXPECT_EQ(api.materialName(create({}, {}, "")), "");
@@ -82,6 +83,7 @@ TEST_F(MaterialApiTest, UnknownMaterials)
     const orb::MaterialId id = create({{"a", "1"}}, {{"k", 1}});
     ZMaterialDescriptor stranger(id + 100, {});
     stranger.setMetaData("x", "y");
+    EXPECT_FALSE(stranger.hasMaterialIds());
     EXPECT_FALSE(api.applyDescriptor(stranger));
     EXPECT_EQ(recordList(id), (Entries{{"a", "1"}}));
 

@@ -125,6 +125,28 @@ TEST_F(ColorScene, RecordsRoundTripThroughMatchingCommits)
         runtime->releaseColor(r);
 }
 
+// A sub colour counts as used by every material of its multi colour, active or not.
+TEST_F(ColorScene, ReferenceCountsReachThroughMultiColors)
+{
+    const orb::ColorId red = plain("Red"), green = plain("Green"), blue = plain("Blue");
+    const orb::ColorId flag = runtime->createMultiColor("Flag", {red, green}, red);
+    runtime->createMaterial("Paint", {flag});
+    runtime->createMaterial("Trim", {red, red});
+    EXPECT_EQ(orb_color_reference_count(scene(), red), 2u);
+    EXPECT_EQ(orb_color_reference_count(scene(), green), 1u);
+    EXPECT_EQ(orb_color_reference_count(scene(), flag), 1u);
+    EXPECT_EQ(orb_color_reference_count(scene(), blue), 0u);
+    EXPECT_EQ(orb_color_reference_count(nullptr, red), 0u);
+
+    // A host-side rename moves the colour revision only when the name changes.
+    const auto before = revisions();
+    EXPECT_TRUE(runtime->setColorName(red, "Red"));
+    EXPECT_EQ(revisions(), before);
+    EXPECT_TRUE(runtime->setColorName(red, "Crimson"));
+    EXPECT_NE(revisions().first, before.first);
+    EXPECT_FALSE(runtime->setColorName(4242, "x"));
+}
+
 TEST_F(ColorScene, HostAndLibraryMayTouchTheSceneFromTwoThreads)
 {
     constexpr int perThread = 300;

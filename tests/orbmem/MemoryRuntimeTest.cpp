@@ -1,6 +1,12 @@
 #include "color/ColorTestSupport.h"
 
+#include "../../orbmem/UniqueName.h"
+
 #include <gtest/gtest.h>
+
+#include <malloc.h>
+
+#include <algorithm>
 
 #include <atomic>
 #include <cstdint>
@@ -44,6 +50,43 @@ TEST_F(MemoryRuntimeTest, CountsWhatItHandsOutUntilItComesBack)
     orb_free_aligned(aligned);
     orb_free_aligned(nullptr);
     orb::Unique_array_helper::free(nullptr);
+}
+
+// The renderer's naming rule: only a trailing " <digits>" is a number to replace.
+TEST_F(MemoryRuntimeTest, UniqueNamesCountFromTheBaseName)
+{
+    const struct {
+        std::vector<std::string> taken;
+        std::string name, expected;
+    } cases[] = {
+        {{}, "Red", "Red"},
+        {{"Red"}, "Red", "Red 1"},
+        {{"Red", "Red 1"}, "Red", "Red 2"},
+        {{"Red 4"}, "Red 4", "Red 1"},
+        {{"Red "}, "Red ", "Red  1"},
+        {{"Red7"}, "Red7", "Red7 1"},
+        {{"7"}, "7", "7 1"},
+        {{" 7"}, " 7", " 7 1"},
+    };
+    for (const auto& c : cases) {
+        const auto taken = [&](std::string_view n) { return std::ranges::find(c.taken, n) != c.taken.end(); };
+        EXPECT_EQ(orbmem::uniqueName(c.name, taken), c.expected) << '"' << c.name << '"';
+    }
+}
+
+TEST_F(MemoryRuntimeTest, RemovesOnlyWhatItHas)
+{
+    orb::MemoryRuntime runtime;
+    const orb::MaterialId paint = runtime.createMaterial("Paint", {});
+    EXPECT_FALSE(runtime.removeMaterial(paint + 1));
+    EXPECT_TRUE(runtime.removeMaterial(paint));
+    EXPECT_FALSE(runtime.removeMaterial(paint));
+
+    // An aligned block goes back to the system heap, not just out of the count.
+    const std::size_t mapped = mallinfo2().hblkhd;
+    for (int i = 0; i < 4; ++i)
+        orb_free_aligned(orb_malloc_aligned(std::size_t(1) << 24, 64));
+    EXPECT_EQ(mallinfo2().hblkhd, mapped);
 }
 
 TEST_F(MemoryRuntimeTest, LockNestsOnOneThreadAndExcludesOthers)

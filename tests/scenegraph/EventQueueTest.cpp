@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <type_traits>
 #include <vector>
@@ -99,4 +100,11 @@ TEST(EventQueue, EventsCarryConsecutiveSequenceNumbers)
     LightLayerSyncedEvent c;
     EXPECT_EQ(b.sequenceNumber(), a.sequenceNumber() + 1);
     EXPECT_EQ(c.sequenceNumber(), b.sequenceNumber() + 1);
+}
+
+// The threadsafe style runs this test alone in a fresh process, where no event was made yet.
+TEST(EventQueue, TheFirstEventOfAProcessIsNumberedZero)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(std::exit(int(LightLayerSyncedEvent().sequenceNumber())), ::testing::ExitedWithCode(0), "");
 }

@@ -79,6 +79,9 @@ TEST(VariantTest, MakeVariantGivesTheDefaultOfEveryValueType)
     for (int t : {0, 21, 4096, 65536, 65541, -1})
         EXPECT_EQ(makeVariant(Type(t)), nullptr) << t;
 
+    EXPECT_FALSE(valueOf<bool>(*std::unique_ptr<Variant>(makeVariant(Type::Boolean))));
+    EXPECT_EQ(valueOf<std::int32_t>(*std::unique_ptr<Variant>(makeVariant(Type::Integer))), 0);
+    EXPECT_EQ(valueOf<double>(*std::unique_ptr<Variant>(makeVariant(Type::Double))), 0.0);
     EXPECT_EQ(text(*std::unique_ptr<Variant>(makeVariant(Type::ColorAlpha))), "RGBA(0, 0, 0, 1)");
     const std::unique_ptr<Variant> curve(makeVariant(Type::AnimationCurve));
     EXPECT_TRUE(valueOf<AnimationCurve>(*curve) == AnimationCurve());

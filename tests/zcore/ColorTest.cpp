@@ -74,6 +74,12 @@ TEST(ZColorExt, OutOfRangeIndicesGiveDefaultsAndChangeNothing)
         EXPECT_EQ(c.activeIndex(), 1);
     }
 
+    // Components past either end read as 0, never as the alpha beside them.
+    const ZColor cmyk(ZColor::CMYK, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f);
+    EXPECT_EQ(cmyk.component(3), 0.4f);
+    for (int index : {-1, 4, 5})
+        EXPECT_EQ(cmyk.component(index), 0.0f) << index;
+
     ZColorExt shorter = threeColors();
     shorter.setActiveIndex(2);
     shorter.setColors({{ZColor(), 1}});
@@ -166,6 +172,12 @@ TEST(ColorModels, ConvertsBitExactly)
         EXPECT_EQ(bits(out.g), bits(c.expected[1])) << out.g << " vs " << c.expected[1];
         EXPECT_EQ(bits(out.b), bits(c.expected[2])) << out.b << " vs " << c.expected[2];
     }
+}
+
+// Dark channels take the linear segment of sRGB: Y is 100 times the value over 12.92.
+TEST(ColorModels, DarkGreyIsLinear)
+{
+    EXPECT_NEAR(toXyz(ZColor(ZColor::RGB, 0.04f, 0.04f, 0.04f)).g, 100 * 0.04 / 12.92, 1e-4);
 }
 
 TEST(ColorModels, NearlyEqual)

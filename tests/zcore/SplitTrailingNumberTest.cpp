@@ -29,4 +29,8 @@ TEST(SplitTrailingNumberTest, Table)
         EXPECT_EQ(got.text, c.expected.text) << c.name;
         EXPECT_EQ(got.number, c.expected.number) << c.name;
     }
+
+    // Blanks are chopped within the name only, not from the memory before it.
+    static const char16_t blanks[] = u"    ";
+    EXPECT_EQ(splitTrailingNumber(QString::fromRawData(reinterpret_cast<const QChar*>(blanks + 1), 3)).text, "");
 }
