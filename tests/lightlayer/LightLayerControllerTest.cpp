@@ -63,6 +63,21 @@ TEST_F(LightLayerControllerTest, DeleteRestoresTheLayerWithItsObjects)
     EXPECT_EQ(logged.log, (QStringList{QStringLiteral("items %1").arg(empty), QStringLiteral("items %1").arg(empty)}));
 }
 
+// A host's slot may clear the stack while a push is still running, deleting
+// the command: the controller must not read it after pushing (ASan sees that).
+TEST_F(LightLayerControllerTest, ASlotMayClearTheStackDuringAPush)
+{
+    QObject::connect(&stack, &ZUndoStack::indexChanged, &stack, [this] { stack.clear(); });
+    const orb::LightLayerId id = controller.createLayer("Cleared");
+    EXPECT_EQ(api.layerName(id), "Cleared");
+    controller.addLights(id, span({lamp}));
+    controller.setItemsLayer(id, span({group}));
+    controller.deleteLayer(id);
+    EXPECT_TRUE(api.contains(id, lamp));
+    EXPECT_TRUE(api.flags(id).testFlag(orb::LayerDeleted));
+    EXPECT_EQ(stack.count(), 0);
+}
+
 TEST_F(LightLayerControllerTest, WithoutAStackEditsRunOnce)
 {
     ZLightLayerController direct(&api, nullptr);
