@@ -293,7 +293,13 @@ orb::ObjectId MemoryRuntime::addLight(orb::GroupItemId parent)
 bool MemoryRuntime::addChild(orb::GroupItemId parent, orb::GroupItemId item)
 {
     auto lock = d->locked();
-    return d->scene.hierarchy().addChild(parent, item);
+    return d->scene.hierarchy().addChild(parent, item, false);
+}
+
+bool MemoryRuntime::addChildHostile(orb::GroupItemId parent, orb::GroupItemId item)
+{
+    auto lock = d->locked();
+    return d->scene.hierarchy().addChild(parent, item, true);
 }
 
 bool MemoryRuntime::setExcluded(orb::GroupItemId object, bool excluded)

@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr orb::LightLayerId FirstMaskedLayer = orbLight_layer_db::DefaultLayer + 1;
-constexpr orb::LightLayerId LastMaskedLayer = FirstMaskedLayer + 31;
+using orbmem::FirstMaskedLayer;
+using orbmem::LastMaskedLayer;
 
 struct Layer {
     std::optional<std::string> name;
@@ -193,7 +193,6 @@ std::uint32_t orbLight_layer_db::layer_count() const
 orb::Array<orb::LightLayerId> orbLight_layer_db::get_layers() const
 {
     std::vector<orb::LightLayerId> ids;
-    ids.reserve(d->layers.size());
     for (const auto& entry : d->layers)
         ids.push_back(entry.first);
     return handOutArray<orb::LightLayerId>(ids);

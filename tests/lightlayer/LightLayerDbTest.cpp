@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace zsg::test;
 
 namespace {
@@ -54,6 +56,27 @@ TEST_F(LightLayerDbTest, UniqueNamesCountFromOne)
     };
     for (const auto& [wanted, unique] : cases)
         EXPECT_EQ(live.find_unique_name(wanted), unique) << wanted;
+}
+
+// What the walks rely on: an object answers datum 0 with 4 bytes only, the
+// shader request 4100 only, and item look-ups stop at the last item.
+TEST_F(LightLayerDbTest, ObjectsAndShadersAnswerOnlyTheLightLayerRequest)
+{
+    const orb::GroupItemId id = runtime.addObject(root);
+    runtime.setObjectMask(id, 5);
+    runtime.setShaderAnswer(id, 7);
+    const orbObject& object = *orb_group_item_from_id(runtime.scene(), id)->object;
+    std::uint64_t out = 0;
+    const std::tuple<std::uint32_t, void*, std::size_t, bool> reads[] = {
+        {0, &out, 4, true}, {1, &out, 4, false}, {0, &out, 8, false}, {0, nullptr, 4, false}};
+    for (const auto& [datum, to, size, ok] : reads)
+        EXPECT_EQ(object.read_data(datum, to, size), ok) << datum << ' ' << size;
+    EXPECT_EQ(out, 5u);
+    EXPECT_EQ(orb_call_info_shader(object.shader, 4100), reinterpret_cast<void*>(7));
+    EXPECT_EQ(orb_call_info_shader(object.shader, 4101), nullptr);
+    EXPECT_EQ(orb_call_info_shader(nullptr, 4100), nullptr);
+    EXPECT_EQ(orb_group_item_from_id(runtime.scene(), id + 1), nullptr);
+    EXPECT_EQ(orb_group_item_from_id(nullptr, id), nullptr);
 }
 
 } // namespace
