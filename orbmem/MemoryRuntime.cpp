@@ -340,7 +340,7 @@ std::optional<std::uint32_t> MemoryRuntime::objectMask(orb::GroupItemId object) 
 {
     auto lock = d->locked();
     const MemoryObject* found = d->scene.hierarchy().object(object);
-    std::uint32_t mask = 0;
+    std::uint32_t mask;
     if (!found || !found->read_data(orbObject::LightLayerMaskDatum, &mask, sizeof mask))
         return std::nullopt;
     return mask;

@@ -34,7 +34,7 @@ orb::Array<T> handOutArray(const Range& values)
     const std::size_t count = std::size(values);
     if (count == 0)
         return {};
-    auto* data = static_cast<T*>(std::malloc(count * sizeof(T)));
+    auto* data = static_cast<T*>(std::calloc(count, sizeof(T)));
     if (!data)
         throw std::bad_alloc();
     std::copy(std::begin(values), std::end(values), data);
@@ -66,7 +66,7 @@ orb::LightLayerId orbLight_layer_db::create_layer(const char* name, orb::LightLa
 {
     if (id == orb::InvalidId) {
         id = FirstMaskedLayer;
-        while (id <= LastMaskedLayer && d->layers.contains(id))
+        while (d->layers.contains(id))
             ++id;
     }
     if (id < FirstMaskedLayer || id > LastMaskedLayer || d->layers.contains(id))

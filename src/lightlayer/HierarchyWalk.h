@@ -22,8 +22,8 @@ public:
     {
         if (!group)
             return;
-        m_path.assign(1, {group, group->children});
-        m_onPath.clear();
+        // A finished walk leaves both empty.
+        m_path.push_back({group, group->children});
         m_onPath.insert(group);
         while (!m_path.empty()) {
             Frame& top = m_path.back();
@@ -38,16 +38,6 @@ public:
             if (entered && m_onPath.insert(entered).second)
                 m_path.push_back({entered, entered->children});
         }
-    }
-
-    // The id of an object or group item; InvalidId for anything else.
-    static orb::GroupItemId idOf(const orbGroup_item* item)
-    {
-        if (item && item->kind == orbGroup_item::Object && item->object)
-            return item->object->group_item_id;
-        if (item && item->kind == orbGroup_item::Group && item->group)
-            return item->group->group_item_id;
-        return orb::InvalidId;
     }
 
 private:

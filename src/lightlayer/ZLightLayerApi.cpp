@@ -13,6 +13,7 @@
 #include <iostream>
 #include <limits>
 #include <new>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -33,9 +34,13 @@ bool excluded(const orbObject& object)
     return object.light_flags & orbObject::ExcludedBit;
 }
 
-bool readMask(const orbObject& object, std::uint32_t& mask)
+// The object's light layer mask; nothing when it cannot be read.
+std::optional<std::uint32_t> maskOf(const orbObject& object)
 {
-    return object.read_data(orbObject::LightLayerMaskDatum, &mask, sizeof mask);
+    std::uint32_t mask;
+    if (!object.read_data(orbObject::LightLayerMaskDatum, &mask, sizeof mask))
+        return std::nullopt;
+    return mask;
 }
 
 // Whether the object's shader asks to keep it out of light layer walks.
@@ -52,6 +57,14 @@ const orbObject* objectOf(const orbGroup_item* item)
 const orbGroup* groupOf(const orbGroup_item* item)
 {
     return item && item->kind == orbGroup_item::Group ? item->group : nullptr;
+}
+
+orb::GroupItemId idOf(const orbGroup_item* item)
+{
+    if (const orbObject* object = objectOf(item))
+        return object->group_item_id;
+    const orbGroup* group = groupOf(item);
+    return group ? group->group_item_id : orb::InvalidId;
 }
 
 // Sorts ascending. A walk's ids often differ in their lowest byte only (layer
@@ -198,16 +211,16 @@ std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb
             return nullptr;
         const orbGroup_item* item = orb_group_item_from_id(scene, id);
         if (const orbObject* object = objectOf(item)) {
-            std::uint32_t mask = 0;
-            if (m_live && readMask(*object, mask) && !shaderOptsOut(*object))
-                collected.push_back(m_live->layer_id_from_mask(mask));
+            const std::optional<std::uint32_t> mask = maskOf(*object);
+            if (m_live && mask && !shaderOptsOut(*object))
+                collected.push_back(m_live->layer_id_from_mask(*mask));
             return nullptr;
         }
         return groupOf(item);
     };
     HierarchyWalk walk;
     for (orb::GroupItemId id : items)
-        walk.children(visit(id), [&](const orbGroup_item* child) { return visit(HierarchyWalk::idOf(child)); });
+        walk.children(visit(id), [&](const orbGroup_item* child) { return visit(idOf(child)); });
     sortUnique(collected);
     return collected;
 }
@@ -227,8 +240,7 @@ std::vector<orb::GroupItemId> ZLightLayerApi::getLayerItems(orb::LightLayerId la
         if (const orbGroup* group = groupOf(item))
             return enters(*group) ? group : nullptr;
         const orbObject* object = objectOf(item);
-        std::uint32_t mask = 0;
-        if (object && !excluded(*object) && readMask(*object, mask) && mask == layerMask && !shaderOptsOut(*object))
+        if (object && !excluded(*object) && maskOf(*object) == layerMask && !shaderOptsOut(*object))
             result.push_back(object->group_item_id);
         return nullptr;
     };
@@ -383,10 +395,7 @@ ZLightLayerApi::LayerIdMap ZLightLayerApi::getLayerIdMap(orb::Span<const orb::Gr
         const orbObject* object = objectOf(item);
         if (!object || excluded(*object))
             return nullptr;
-        std::uint32_t mask = 0;
-        if (!readMask(*object, mask))
-            mask = 0;
-        const orb::LightLayerId layer = m_mirror->layer_id_from_mask(mask);
+        const orb::LightLayerId layer = m_mirror->layer_id_from_mask(maskOf(*object).value_or(0));
         if (!lastList || layer != lastLayer) {
             lastList = &result[layer];
             lastLayer = layer;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <tuple>
 
 using namespace zsg::test;
@@ -56,6 +58,32 @@ TEST_F(LightLayerDbTest, UniqueNamesCountFromOne)
     };
     for (const auto& [wanted, unique] : cases)
         EXPECT_EQ(live.find_unique_name(wanted), unique) << wanted;
+}
+
+// The hierarchy's setters say whether the item is an object; listing an item
+// again is refused when a group would end up below itself; deletions say
+// whether there was a layer to delete.
+TEST_F(LightLayerDbTest, EditsReportWhatTheyDid)
+{
+    const orb::GroupItemId a = runtime.addGroup(root), b = runtime.addGroup(a), object = runtime.addObject(a);
+    const std::function<bool(orb::GroupItemId)> setters[] = {
+        [&](orb::GroupItemId id) { return runtime.setExcluded(id, true); },
+        [&](orb::GroupItemId id) { return runtime.setShaderAnswer(id, 1); },
+        [&](orb::GroupItemId id) { return runtime.setShaderAnswer(id, std::nullopt); },
+        [&](orb::GroupItemId id) { return runtime.setObjectMask(id, 1); },
+        [&](orb::GroupItemId id) { return runtime.setMaskReadable(id, true); },
+    };
+    for (const auto& set : setters)
+        EXPECT_TRUE(set(object) && !set(a) && !set(9999));
+    EXPECT_EQ(orb_group_item_from_id(runtime.scene(), object)->object->shader, nullptr);
+    const std::tuple<orb::GroupItemId, orb::GroupItemId, bool> shares[] = {
+        {b, a, false}, {b, b, false}, {object, b, false}, {a, 9999, false}, {b, object, true}};
+    for (const auto& [parent, child, ok] : shares)
+        EXPECT_EQ(runtime.addChild(parent, child), ok) << parent << " " << child;
+    const orb::LightLayerId x = live.create_layer("X", orb::InvalidId);
+    const std::pair<orb::LightLayerId, bool> deletions[] = {{x, true}, {1, false}, {12, false}};
+    for (const auto& [layer, ok] : deletions)
+        EXPECT_EQ(live.delete_n_remap_layer(runtime.scene(), layer), ok) << layer;
 }
 
 // What the walks rely on: an object answers datum 0 with 4 bytes only, the

@@ -46,4 +46,15 @@ TEST(VisitedIdsTest, AnswersLikeASetAndNeverPassesOneIdPerBucket)
     }
 }
 
+TEST(VisitedIdsTest, GrowsOnlyPastOneIdPerBucket)
+{
+    zsg::VisitedIds visited;
+    const std::size_t initial = visited.bucketCount();
+    for (std::uint32_t id = 0; id < initial; ++id)
+        visited.insert(id);
+    EXPECT_EQ(visited.bucketCount(), initial);
+    visited.insert(std::uint32_t(initial));
+    EXPECT_EQ(visited.bucketCount(), 2 * initial);
+}
+
 } // namespace

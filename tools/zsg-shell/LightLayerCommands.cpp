@@ -20,7 +20,7 @@ namespace {
 
 QString hex(std::uint32_t value)
 {
-    return QStringLiteral("0x%1").arg(value, 0, 16);
+    return QStringLiteral("0x") + QString::number(value, 16);
 }
 
 QString idList(const std::vector<std::uint32_t>& ids)
