@@ -18,6 +18,15 @@ namespace {
 
 using LayerIdMap = ZLightLayerApi::LayerIdMap;
 
+std::string dumpOf(ILightLayerApi& api)
+{
+    std::ostringstream out;
+    auto* saved = std::cout.rdbuf(out.rdbuf());
+    api.dump();
+    std::cout.rdbuf(saved);
+    return out.str();
+}
+
 // root: A [o1, o2 (excluded), B (0x800) [o3]], C (0x4000) [o4, A], o5 (shader
 // answers 1), o6 (shader answers 0), light, o7 (mask unreadable). Every
 // object is in layer X.
@@ -212,14 +221,7 @@ TEST_F(LightLayerApiTest, DumpPrintsTheMirror)
     const Ids lights{light, 9};
     live.add_lights(x, span(lights));
     live.set_flags(x, 0x80000000);
-    const auto dump = [&] {
-        std::ostringstream out;
-        auto* saved = std::cout.rdbuf(out.rdbuf());
-        api.dump();
-        std::cout.rdbuf(saved);
-        return out.str();
-    };
-    const std::string stale = dump(), synced = (api.sync(), dump());
+    const std::string stale = dumpOf(api), synced = (api.sync(), dumpOf(api));
     for (const std::string& line : {std::string("Mask: 2147483654\n"), std::string("Flags: 2147483648\n"),
                                     "Lights: " + std::to_string(light) + " 9 \n"}) {
         EXPECT_EQ(stale.find(line), std::string::npos) << line;
@@ -250,12 +252,13 @@ TEST(LightLayerHostileHierarchy, EveryWalkReturns)
         const orb::GroupItemId top = s.runtime.addGroup(s.root);
         orb::GroupItemId level = top, other = orb::InvalidId;
         if (c.diamondLevels == 0) {
-            // root: top [o, inner [other, top]], c [top], n
+            // root: top [o, inner [other, top, root]], c [top], n
             const orb::GroupItemId inner = (s.runtime.addObject(top), s.runtime.addGroup(top));
             other = s.runtime.addObject(inner);
             ASSERT_FALSE(s.runtime.addChild(inner, top));
             ASSERT_TRUE(s.runtime.addChildHostile(inner, top));
             ASSERT_TRUE(s.runtime.addChild(s.runtime.addGroup(s.root), top));
+            ASSERT_TRUE(s.runtime.addChildHostile(inner, s.root));  // back to where the walks start
         }
         for (int i = 0; i < c.diamondLevels; ++i) {
             const orb::GroupItemId next = s.runtime.addGroup(level);
@@ -291,6 +294,7 @@ TEST(LightLayerApiWithoutQueue, WorksAndPostsNothing)
     ZLightLayerApi detached(nullptr, nullptr);
     EXPECT_EQ(detached.createLayer("Nowhere"), orb::InvalidId);
     EXPECT_EQ(detached.getLayerItems(1), Ids{});
+    EXPECT_NE(dumpOf(detached).find("Environment Light Mask: 0\n"), std::string::npos);
 }
 
 } // namespace

@@ -81,6 +81,8 @@ TEST_F(LightLayerDbTest, EditsReportWhatTheyDid)
     for (const auto& [parent, child, ok] : shares)
         EXPECT_EQ(runtime.addChild(parent, child), ok) << parent << " " << child;
     const orb::LightLayerId x = live.create_layer("X", orb::InvalidId);
+    EXPECT_TRUE(live.set_layer_name(x, "Y"));
+    EXPECT_FALSE(live.set_layer_name(12, "Y"));
     const std::pair<orb::LightLayerId, bool> deletions[] = {{x, true}, {1, false}, {12, false}};
     for (const auto& [layer, ok] : deletions)
         EXPECT_EQ(live.delete_n_remap_layer(runtime.scene(), layer), ok) << layer;
