@@ -28,6 +28,9 @@ constexpr std::uint32_t HiddenFromLayerIdMap = 0x4084800;
 // list their objects once per path, soon more than any memory holds; such a
 // list comes back empty, as a result that cannot be built.
 constexpr std::uint64_t MaxItemVisits = std::numeric_limits<std::uint32_t>::max();
+// Counting a walk's visits costs about as much as the walk: only a walk that
+// has made this many visits already pays for the count.
+constexpr std::uint64_t CountFromVisits = 1 << 20;
 
 bool excluded(const orbObject& object)
 {
@@ -236,7 +239,14 @@ std::vector<orb::GroupItemId> ZLightLayerApi::getLayerItems(orb::LightLayerId la
     result.reserve(ReservedIds);
     const std::uint32_t layerMask = m_mirror->layer_bitmask(layer);
     const auto enters = [](const orbGroup& group) { return !(group.flags & HiddenFromLayerItems); };
+    const orbGroup* root = nullptr;
+    std::uint64_t visits = 0;
+    bool tooLong = false;
     auto visit = [&](const orbGroup_item* item) -> const orbGroup* {
+        if (++visits == CountFromVisits)
+            tooLong = walkTooLong(root, enters);
+        if (tooLong)
+            return nullptr;
         if (const orbGroup* group = groupOf(item))
             return enters(*group) ? group : nullptr;
         const orbObject* object = objectOf(item);
@@ -245,14 +255,14 @@ std::vector<orb::GroupItemId> ZLightLayerApi::getLayerItems(orb::LightLayerId la
         return nullptr;
     };
     const orbScene_hierarchy* hierarchy = orb_scene_hierarchy_get(scene());
-    const orbGroup* root = hierarchy ? visit(hierarchy->root) : nullptr;
-    if (!root || walkTooLong(root, enters))
-        return result;
+    root = hierarchy ? visit(hierarchy->root) : nullptr;
     try {
         HierarchyWalk().children(root, visit);
     } catch (const std::bad_alloc&) {
         return {};
     }
+    if (tooLong)
+        result.clear();
     return result;
 }
 
