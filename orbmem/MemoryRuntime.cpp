@@ -293,7 +293,13 @@ orb::ObjectId MemoryRuntime::addLight(orb::GroupItemId parent)
 bool MemoryRuntime::addChild(orb::GroupItemId parent, orb::GroupItemId item)
 {
     auto lock = d->locked();
-    return d->scene.hierarchy().addChild(parent, item);
+    return d->scene.hierarchy().addChild(parent, item, false);
+}
+
+bool MemoryRuntime::addChildHostile(orb::GroupItemId parent, orb::GroupItemId item)
+{
+    auto lock = d->locked();
+    return d->scene.hierarchy().addChild(parent, item, true);
 }
 
 bool MemoryRuntime::setExcluded(orb::GroupItemId object, bool excluded)
@@ -334,7 +340,7 @@ std::optional<std::uint32_t> MemoryRuntime::objectMask(orb::GroupItemId object) 
 {
     auto lock = d->locked();
     const MemoryObject* found = d->scene.hierarchy().object(object);
-    std::uint32_t mask = 0;
+    std::uint32_t mask;
     if (!found || !found->read_data(orbObject::LightLayerMaskDatum, &mask, sizeof mask))
         return std::nullopt;
     return mask;

@@ -12,11 +12,6 @@ orbObject::~orbObject() = default;
 
 namespace orbmem {
 
-namespace {
-// The highest layer id that owns a mask bit.
-constexpr orb::LightLayerId LastMaskedLayer = orbLight_layer_db::DefaultLayer + 32;
-} // namespace
-
 bool MemoryObject::read_data(std::uint32_t datum, void* out, std::size_t size) const
 {
     if (datum != LightLayerMaskDatum || size != sizeof(std::uint32_t) || !out || !maskReadable)
@@ -24,7 +19,7 @@ bool MemoryObject::read_data(std::uint32_t datum, void* out, std::size_t size) c
     std::uint32_t value = mask;
     if (m_lightOf) {
         value = 0;
-        for (orb::LightLayerId layer = orbLight_layer_db::DefaultLayer + 1; layer <= LastMaskedLayer; ++layer)
+        for (orb::LightLayerId layer = FirstMaskedLayer; layer <= LastMaskedLayer; ++layer)
             if (m_lightOf->contains(layer, group_item_id) && !(m_lightOf->get_flags(layer) & orb::LayerDeleted))
                 value |= m_lightOf->layer_bitmask(layer);
     }
@@ -120,11 +115,11 @@ bool Hierarchy::isBelow(const orbGroup_item& target, const orbGroup_item& start)
     return false;
 }
 
-bool Hierarchy::addChild(orb::GroupItemId parent, orb::GroupItemId child)
+bool Hierarchy::addChild(orb::GroupItemId parent, orb::GroupItemId child, bool cycleAllowed)
 {
     orbGroup_item* to = item(parent);
     orbGroup_item* added = item(child);
-    if (!to || !added || to->kind != orbGroup_item::Group || isBelow(*to, *added))
+    if (!to || !added || to->kind != orbGroup_item::Group || (!cycleAllowed && isBelow(*to, *added)))
         return false;
     append(static_cast<MemoryGroup&>(*to->group), *added);
     return true;

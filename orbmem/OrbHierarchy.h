@@ -19,6 +19,10 @@ public:
 
 namespace orbmem {
 
+// Layers 2 to 33 own the 32 bits of a light layer mask: layer n owns bit n - 2.
+inline constexpr orb::LightLayerId FirstMaskedLayer = orbLight_layer_db::DefaultLayer + 1;
+inline constexpr orb::LightLayerId LastMaskedLayer = FirstMaskedLayer + 31;
+
 // An object's light layer mask is its own, except for lights: theirs is the
 // mask of the live layers that list them, read from the scene's database.
 class MemoryObject final : public orbObject {
@@ -54,8 +58,8 @@ public:
     orb::GroupItemId addGroup(orb::GroupItemId parent, std::uint32_t flags);
     orb::GroupItemId addObject(orb::GroupItemId parent, bool light);
     // Lists an existing item in one more group as well. Refused when it would
-    // make a group its own descendant.
-    bool addChild(orb::GroupItemId parent, orb::GroupItemId child);
+    // make a group its own descendant, unless `cycleAllowed`.
+    bool addChild(orb::GroupItemId parent, orb::GroupItemId child, bool cycleAllowed);
     // A shader answering request 4100 with `answer`, or none.
     bool setShader(orb::GroupItemId id, std::optional<std::uint32_t> answer);
 

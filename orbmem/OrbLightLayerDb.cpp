@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr orb::LightLayerId FirstMaskedLayer = orbLight_layer_db::DefaultLayer + 1;
-constexpr orb::LightLayerId LastMaskedLayer = FirstMaskedLayer + 31;
+using orbmem::FirstMaskedLayer;
+using orbmem::LastMaskedLayer;
 
 struct Layer {
     std::optional<std::string> name;
@@ -34,7 +34,7 @@ orb::Array<T> handOutArray(const Range& values)
     const std::size_t count = std::size(values);
     if (count == 0)
         return {};
-    auto* data = static_cast<T*>(std::malloc(count * sizeof(T)));
+    auto* data = static_cast<T*>(std::calloc(count, sizeof(T)));
     if (!data)
         throw std::bad_alloc();
     std::copy(std::begin(values), std::end(values), data);
@@ -66,7 +66,7 @@ orb::LightLayerId orbLight_layer_db::create_layer(const char* name, orb::LightLa
 {
     if (id == orb::InvalidId) {
         id = FirstMaskedLayer;
-        while (id <= LastMaskedLayer && d->layers.contains(id))
+        while (d->layers.contains(id))
             ++id;
     }
     if (id < FirstMaskedLayer || id > LastMaskedLayer || d->layers.contains(id))
@@ -193,7 +193,6 @@ std::uint32_t orbLight_layer_db::layer_count() const
 orb::Array<orb::LightLayerId> orbLight_layer_db::get_layers() const
 {
     std::vector<orb::LightLayerId> ids;
-    ids.reserve(d->layers.size());
     for (const auto& entry : d->layers)
         ids.push_back(entry.first);
     return handOutArray<orb::LightLayerId>(ids);

@@ -148,6 +148,9 @@ public:
     // Lists an item in one more group (shared children); refused when the group
     // would end up below itself.
     bool addChild(orb::GroupItemId parent, orb::GroupItemId item);
+    // addChild without the refusal: builds a hierarchy that leads back to a
+    // group above, as a hostile renderer could hand over (for tests).
+    bool addChildHostile(orb::GroupItemId parent, orb::GroupItemId item);
     bool setExcluded(orb::GroupItemId object, bool excluded);
     // The object's shader answers request 4100 with `answer`; nullopt: no shader.
     bool setShaderAnswer(orb::GroupItemId object, std::optional<std::uint32_t> answer);

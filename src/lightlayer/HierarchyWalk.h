@@ -5,6 +5,7 @@
 
 #include <zsg/platform/OrbLightLayer.h>
 
+#include <unordered_set>
 #include <vector>
 
 namespace zsg {
@@ -13,38 +14,39 @@ class HierarchyWalk {
 public:
     // Calls visit(item) for every child of `group` in list order, and so on
     // for the children of each group that visit returns (null: not entered).
-    // Items may be null; visit must skip them.
+    // A group already on the current path is not entered again: a renderer
+    // may hand over a hierarchy that leads back to itself. Items may be null;
+    // visit must skip them.
     template <typename Visit>
     void children(const orbGroup* group, Visit&& visit)
     {
         if (!group)
             return;
-        m_pending.assign(1, group->children);
-        while (!m_pending.empty()) {
-            const orbGroup_child*& next = m_pending.back();
-            if (!next) {
-                m_pending.pop_back();
+        // A finished walk leaves both empty.
+        m_path.push_back({group, group->children});
+        m_onPath.insert(group);
+        while (!m_path.empty()) {
+            Frame& top = m_path.back();
+            if (!top.next) {
+                m_onPath.erase(top.group);
+                m_path.pop_back();
                 continue;
             }
-            const orbGroup_item* item = next->item;
-            next = next->next;
-            if (const orbGroup* entered = visit(item))
-                m_pending.push_back(entered->children);
+            const orbGroup_item* item = top.next->item;
+            top.next = top.next->next;
+            const orbGroup* entered = visit(item);
+            if (entered && m_onPath.insert(entered).second)
+                m_path.push_back({entered, entered->children});
         }
     }
 
-    // The id of an object or group item; InvalidId for anything else.
-    static orb::GroupItemId idOf(const orbGroup_item* item)
-    {
-        if (item && item->kind == orbGroup_item::Object && item->object)
-            return item->object->group_item_id;
-        if (item && item->kind == orbGroup_item::Group && item->group)
-            return item->group->group_item_id;
-        return orb::InvalidId;
-    }
-
 private:
-    std::vector<const orbGroup_child*> m_pending;
+    struct Frame {
+        const orbGroup* group;
+        const orbGroup_child* next;  // the next child to visit
+    };
+    std::vector<Frame> m_path;
+    std::unordered_set<const orbGroup*> m_onPath;
 };
 
 } // namespace zsg

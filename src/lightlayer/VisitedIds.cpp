@@ -4,32 +4,15 @@
 
 namespace zsg {
 
-namespace {
-constexpr int InitialBits = 10;
-} // namespace
-
-VisitedIds::VisitedIds()
-{
-    clear();
-}
-
-void VisitedIds::clear()
-{
-    m_bits = InitialBits;
-    while ((std::size_t{1} << m_bits) < m_size)
-        ++m_bits;
-    m_size = 0;
-    m_buckets.assign(std::size_t{1} << m_bits, Node{0, Empty});
-    m_chained.clear();
-}
+VisitedIds::VisitedIds() : m_buckets(std::size_t{1} << m_bits, Node{.id = {}, .next = Empty}) {}
 
 void VisitedIds::grow()
 {
-    m_spare.swap(m_buckets);
+    const std::vector<Node> buckets = std::exchange(m_buckets, {});
     const std::vector<Node> chained = std::exchange(m_chained, {});
     ++m_bits;
-    m_buckets.assign(std::size_t{1} << m_bits, Node{0, Empty});
-    for (const Node& node : m_spare)
+    m_buckets.assign(std::size_t{1} << m_bits, Node{.id = {}, .next = Empty});
+    for (const Node& node : buckets)
         if (node.next != Empty)
             add(m_buckets[bucketOf(node.id)], node.id);
     for (const Node& node : chained)

@@ -15,10 +15,6 @@ class VisitedIds {
 public:
     VisitedIds();
 
-    // Empties the set, keeping its storage and room for as many ids as it
-    // held: a walk like the last one neither faults in fresh pages nor grows.
-    void clear();
-
     // True when `id` was not in the set; it is from now on.
     bool insert(orb::GroupItemId id)
     {
@@ -69,11 +65,10 @@ private:
 
     void grow();
 
-    int m_bits;
+    int m_bits = 10;  // log2 of the bucket count
     std::size_t m_size = 0;
     std::vector<Node> m_buckets;
     std::vector<Node> m_chained;
-    std::vector<Node> m_spare;  // the buckets before the last growth
 };
 
 } // namespace zsg

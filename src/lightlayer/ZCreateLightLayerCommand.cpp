@@ -17,21 +17,22 @@ ZCreateLightLayerCommand::~ZCreateLightLayerCommand() = default;
 
 bool ZCreateLightLayerCommand::undo()
 {
-    m_api->deleteLayer(m_layer);
+    m_api->deleteLayer(*m_layer);
     return true;
 }
 
 bool ZCreateLightLayerCommand::redo()
 {
-    if (m_layer == orb::InvalidId) {
-        m_layer = m_api->createLayer(m_name);
-        if (m_layer != orb::InvalidId)
+    orb::LightLayerId& layer = *m_layer;
+    if (layer == orb::InvalidId) {
+        layer = m_api->createLayer(m_name);
+        if (layer != orb::InvalidId)
             setText(QCoreApplication::translate("ZUndoCommand", "Create Light Layer (%1)")
-                        .arg(QString::fromStdString(m_api->layerName(m_layer))));
+                        .arg(QString::fromStdString(m_api->layerName(layer))));
         return true;
     }
     // The layer undo deleted is still there, marked; unmarking restores it.
-    m_api->setFlags(m_layer, m_api->flags(m_layer).setFlag(orb::LayerDeleted, false));
+    m_api->setFlags(layer, m_api->flags(layer).setFlag(orb::LayerDeleted, false));
     return true;
 }
 

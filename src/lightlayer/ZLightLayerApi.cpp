@@ -11,6 +11,11 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
+#include <limits>
+#include <new>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace zsg {
 
@@ -19,15 +24,26 @@ namespace {
 constexpr std::size_t ReservedIds = 1024;
 constexpr std::uint32_t HiddenFromLayerItems = 0x800;
 constexpr std::uint32_t HiddenFromLayerIdMap = 0x4084800;
+// The most visits a layer's item list may take. Groups shared over many levels
+// list their objects once per path, soon more than any memory holds; such a
+// list comes back empty, as a result that cannot be built.
+constexpr std::uint64_t MaxItemVisits = std::numeric_limits<std::uint32_t>::max();
+// Counting a walk's visits costs about as much as the walk: only a walk that
+// has made this many visits already pays for the count.
+constexpr std::uint64_t CountFromVisits = 1 << 20;
 
 bool excluded(const orbObject& object)
 {
     return object.light_flags & orbObject::ExcludedBit;
 }
 
-bool readMask(const orbObject& object, std::uint32_t& mask)
+// The object's light layer mask; nothing when it cannot be read.
+std::optional<std::uint32_t> maskOf(const orbObject& object)
 {
-    return object.read_data(orbObject::LightLayerMaskDatum, &mask, sizeof mask);
+    std::uint32_t mask;
+    if (!object.read_data(orbObject::LightLayerMaskDatum, &mask, sizeof mask))
+        return std::nullopt;
+    return mask;
 }
 
 // Whether the object's shader asks to keep it out of light layer walks.
@@ -44,6 +60,14 @@ const orbObject* objectOf(const orbGroup_item* item)
 const orbGroup* groupOf(const orbGroup_item* item)
 {
     return item && item->kind == orbGroup_item::Group ? item->group : nullptr;
+}
+
+orb::GroupItemId idOf(const orbGroup_item* item)
+{
+    if (const orbObject* object = objectOf(item))
+        return object->group_item_id;
+    const orbGroup* group = groupOf(item);
+    return group ? group->group_item_id : orb::InvalidId;
 }
 
 // Sorts ascending. A walk's ids often differ in their lowest byte only (layer
@@ -73,6 +97,47 @@ void sortUnique(std::vector<std::uint32_t>& ids)
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
 }
 
+// Whether the walk from `root` takes more than MaxItemVisits visits: a shared
+// group counts once per path; groups refused by `enters`, and a group met on
+// its own path, are not entered. Each group is counted once: linear time.
+template <typename Enters>
+bool walkTooLong(const orbGroup* root, const Enters& enters)
+{
+    struct Frame {
+        const orbGroup* group;
+        const orbGroup_child* next;
+        std::uint64_t visits;
+    };
+    std::unordered_map<const orbGroup*, std::uint64_t> counted;
+    std::unordered_set<const orbGroup*> counting{root};
+    std::vector<Frame> path{{root, root->children, 0}};
+    for (;;) {
+        if (Frame& top = path.back(); top.next) {
+            const orbGroup* group = groupOf(top.next->item);
+            top.next = top.next->next;
+            ++top.visits;
+            if (!group || !enters(*group) || counting.contains(group))
+                continue;
+            if (const auto done = counted.find(group); done != counted.end()) {
+                top.visits += done->second;
+            } else {
+                counting.insert(group);
+                path.push_back({group, group->children, 0});
+            }
+        } else {
+            const Frame done = top;
+            path.pop_back();
+            counting.erase(done.group);
+            counted.emplace(done.group, done.visits);
+            if (path.empty())
+                return false;
+            path.back().visits += done.visits;
+        }
+        if (path.back().visits > MaxItemVisits)
+            return true;
+    }
+}
+
 } // namespace
 
 ZLightLayerApi::ZLightLayerApi(IEventQueue* eventQueue, orbRT_api* rtApi)
@@ -80,8 +145,7 @@ ZLightLayerApi::ZLightLayerApi(IEventQueue* eventQueue, orbRT_api* rtApi)
       m_rtApi(rtApi),
       m_live(orb_light_layer_db_get(scene())),
       m_environmentLightMask(m_live ? m_live->environment_light_mask : 0),
-      m_mirror(std::make_unique<orbLight_layer_db>()),
-      m_visited(std::make_unique<VisitedIds>())
+      m_mirror(std::make_unique<orbLight_layer_db>())
 {
 }
 
@@ -109,12 +173,13 @@ void ZLightLayerApi::sync()
 }
 
 // The renderer picks the id; the mirror takes the same one. When the renderer
-// has none left the mirror is not asked, as it would pick an id of its own.
+// has none left, a synced mirror has none either; an unsynced one may take an
+// id of its own, which the renderer has too, and the next sync replaces it.
 orb::LightLayerId ZLightLayerApi::cloneLayer(orb::LightLayerId source)
 {
-    const orb::LightLayerId id = m_live ? m_live->create_layer("dummy", orb::InvalidId) : orb::InvalidId;
-    if (id == orb::InvalidId)
-        return id;
+    if (!m_live)
+        return orb::InvalidId;
+    const orb::LightLayerId id = m_live->create_layer("dummy", orb::InvalidId);
     m_mirror->create_layer("dummy", id);
     m_mirror->clone_layer(id, source);
     m_live->clone_layer(id, source);
@@ -139,10 +204,9 @@ orb::Array<orb::ObjectId> ZLightLayerApi::lights(orb::LightLayerId layer)
 
 std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb::GroupItemId> items)
 {
-    m_collected.clear();
-    m_collected.reserve(ReservedIds);
-    VisitedIds& visited = *m_visited;
-    visited.clear();
+    std::vector<orb::LightLayerId> collected;
+    collected.reserve(ReservedIds);
+    VisitedIds visited;
     orbScene* const scene = this->scene();
     // Exclusion bits and group flags are not consulted here.
     auto visit = [&](orb::GroupItemId id) -> const orbGroup* {
@@ -150,18 +214,18 @@ std::vector<orb::LightLayerId> ZLightLayerApi::layersOfItems(orb::Span<const orb
             return nullptr;
         const orbGroup_item* item = orb_group_item_from_id(scene, id);
         if (const orbObject* object = objectOf(item)) {
-            std::uint32_t mask = 0;
-            if (m_live && readMask(*object, mask) && !shaderOptsOut(*object))
-                m_collected.push_back(m_live->layer_id_from_mask(mask));
+            const std::optional<std::uint32_t> mask = maskOf(*object);
+            if (m_live && mask && !shaderOptsOut(*object))
+                collected.push_back(m_live->layer_id_from_mask(*mask));
             return nullptr;
         }
         return groupOf(item);
     };
     HierarchyWalk walk;
     for (orb::GroupItemId id : items)
-        walk.children(visit(id), [&](const orbGroup_item* child) { return visit(HierarchyWalk::idOf(child)); });
-    sortUnique(m_collected);
-    return m_collected;
+        walk.children(visit(id), [&](const orbGroup_item* child) { return visit(idOf(child)); });
+    sortUnique(collected);
+    return collected;
 }
 
 bool ZLightLayerApi::contains(orb::LightLayerId layer, orb::ObjectId light)
@@ -174,18 +238,31 @@ std::vector<orb::GroupItemId> ZLightLayerApi::getLayerItems(orb::LightLayerId la
     std::vector<orb::GroupItemId> result;
     result.reserve(ReservedIds);
     const std::uint32_t layerMask = m_mirror->layer_bitmask(layer);
+    const auto enters = [](const orbGroup& group) { return !(group.flags & HiddenFromLayerItems); };
+    const orbGroup* root = nullptr;
+    std::uint64_t visits = 0;
+    bool tooLong = false;
     auto visit = [&](const orbGroup_item* item) -> const orbGroup* {
+        if (++visits == CountFromVisits)
+            tooLong = walkTooLong(root, enters);
+        if (tooLong)
+            return nullptr;
         if (const orbGroup* group = groupOf(item))
-            return group->flags & HiddenFromLayerItems ? nullptr : group;
+            return enters(*group) ? group : nullptr;
         const orbObject* object = objectOf(item);
-        std::uint32_t mask = 0;
-        if (object && !excluded(*object) && readMask(*object, mask) && mask == layerMask && !shaderOptsOut(*object))
+        if (object && !excluded(*object) && maskOf(*object) == layerMask && !shaderOptsOut(*object))
             result.push_back(object->group_item_id);
         return nullptr;
     };
     const orbScene_hierarchy* hierarchy = orb_scene_hierarchy_get(scene());
-    if (hierarchy)
-        HierarchyWalk().children(visit(hierarchy->root), visit);
+    root = hierarchy ? visit(hierarchy->root) : nullptr;
+    try {
+        HierarchyWalk().children(root, visit);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    if (tooLong)
+        result.clear();
     return result;
 }
 
@@ -195,8 +272,6 @@ orb::LightLayerId ZLightLayerApi::createLayer(const std::string& name)
         return orb::InvalidId;
     const std::string unique = m_live->find_unique_name(name.c_str());
     const orb::LightLayerId id = m_live->create_layer(unique.c_str(), orb::InvalidId);
-    if (id == orb::InvalidId)
-        return id;
     m_mirror->create_layer(unique.c_str(), id);
     postUpdated(id);
     return id;
@@ -245,11 +320,15 @@ void ZLightLayerApi::setItemsLayer(orb::LightLayerId layer, orb::Span<const orb:
 {
     std::vector<orb::ObjectId> objects;
     orbScene* const scene = this->scene();
-    // Every object counts here, excluded or not, and no visited set is kept.
+    // Every object counts here, excluded or not. The ids are sorted and made
+    // unique, so each group is walked once: shared groups would otherwise be
+    // walked once per path.
+    VisitedIds groups;
     auto visit = [&](const orbGroup_item* item) -> const orbGroup* {
         if (const orbObject* object = objectOf(item))
             objects.push_back(object->group_item_id);
-        return groupOf(item);
+        const orbGroup* group = groupOf(item);
+        return group && groups.insert(group->group_item_id) ? group : nullptr;
     };
     HierarchyWalk walk;
     for (orb::GroupItemId id : items)
@@ -326,10 +405,7 @@ ZLightLayerApi::LayerIdMap ZLightLayerApi::getLayerIdMap(orb::Span<const orb::Gr
         const orbObject* object = objectOf(item);
         if (!object || excluded(*object))
             return nullptr;
-        std::uint32_t mask = 0;
-        if (!readMask(*object, mask))
-            mask = 0;
-        const orb::LightLayerId layer = m_mirror->layer_id_from_mask(mask);
+        const orb::LightLayerId layer = m_mirror->layer_id_from_mask(maskOf(*object).value_or(0));
         if (!lastList || layer != lastLayer) {
             lastList = &result[layer];
             lastLayer = layer;

@@ -42,15 +42,12 @@ void ZLightLayerController::push(ZUndoCommand* command)
 
 orb::LightLayerId ZLightLayerController::createLayer(const std::string& name)
 {
-    auto command = std::make_unique<ZCreateLightLayerCommand>(m_api, name);
-    if (!m_undoStack) {
-        command->redo();
-        return command->layerId();
-    }
-    // The stack keeps the command: creations never merge.
-    ZCreateLightLayerCommand* pushed = command.get();
-    m_undoStack->push(command.release());
-    return pushed->layerId();
+    auto* command = new ZCreateLightLayerCommand(m_api, name);
+    // Taken before the push: a host's slot on the stack may delete the command
+    // before push returns.
+    const std::shared_ptr<const orb::LightLayerId> created = command->layerId();
+    push(command);
+    return *created;
 }
 
 void ZLightLayerController::deleteLayer(orb::LightLayerId layer)

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+#include <tuple>
+
 using namespace zsg::test;
 
 namespace {
@@ -54,6 +58,55 @@ TEST_F(LightLayerDbTest, UniqueNamesCountFromOne)
     };
     for (const auto& [wanted, unique] : cases)
         EXPECT_EQ(live.find_unique_name(wanted), unique) << wanted;
+}
+
+// The hierarchy's setters say whether the item is an object; listing an item
+// again is refused when a group would end up below itself; deletions say
+// whether there was a layer to delete.
+TEST_F(LightLayerDbTest, EditsReportWhatTheyDid)
+{
+    const orb::GroupItemId a = runtime.addGroup(root), b = runtime.addGroup(a), object = runtime.addObject(a);
+    const std::function<bool(orb::GroupItemId)> setters[] = {
+        [&](orb::GroupItemId id) { return runtime.setExcluded(id, true); },
+        [&](orb::GroupItemId id) { return runtime.setShaderAnswer(id, 1); },
+        [&](orb::GroupItemId id) { return runtime.setShaderAnswer(id, std::nullopt); },
+        [&](orb::GroupItemId id) { return runtime.setObjectMask(id, 1); },
+        [&](orb::GroupItemId id) { return runtime.setMaskReadable(id, true); },
+    };
+    for (const auto& set : setters)
+        EXPECT_TRUE(set(object) && !set(a) && !set(9999));
+    EXPECT_EQ(orb_group_item_from_id(runtime.scene(), object)->object->shader, nullptr);
+    const std::tuple<orb::GroupItemId, orb::GroupItemId, bool> shares[] = {
+        {b, a, false}, {b, b, false}, {object, b, false}, {a, 9999, false}, {b, object, true}};
+    for (const auto& [parent, child, ok] : shares)
+        EXPECT_EQ(runtime.addChild(parent, child), ok) << parent << " " << child;
+    const orb::LightLayerId x = live.create_layer("X", orb::InvalidId);
+    EXPECT_TRUE(live.set_layer_name(x, "Y"));
+    EXPECT_FALSE(live.set_layer_name(12, "Y"));
+    const std::pair<orb::LightLayerId, bool> deletions[] = {{x, true}, {1, false}, {12, false}};
+    for (const auto& [layer, ok] : deletions)
+        EXPECT_EQ(live.delete_n_remap_layer(runtime.scene(), layer), ok) << layer;
+}
+
+// What the walks rely on: an object answers datum 0 with 4 bytes only, the
+// shader request 4100 only, and item look-ups stop at the last item.
+TEST_F(LightLayerDbTest, ObjectsAndShadersAnswerOnlyTheLightLayerRequest)
+{
+    const orb::GroupItemId id = runtime.addObject(root);
+    runtime.setObjectMask(id, 5);
+    runtime.setShaderAnswer(id, 7);
+    const orbObject& object = *orb_group_item_from_id(runtime.scene(), id)->object;
+    std::uint64_t out = 0;
+    const std::tuple<std::uint32_t, void*, std::size_t, bool> reads[] = {
+        {0, &out, 4, true}, {1, &out, 4, false}, {0, &out, 8, false}, {0, nullptr, 4, false}};
+    for (const auto& [datum, to, size, ok] : reads)
+        EXPECT_EQ(object.read_data(datum, to, size), ok) << datum << ' ' << size;
+    EXPECT_EQ(out, 5u);
+    EXPECT_EQ(orb_call_info_shader(object.shader, 4100), reinterpret_cast<void*>(7));
+    EXPECT_EQ(orb_call_info_shader(object.shader, 4101), nullptr);
+    EXPECT_EQ(orb_call_info_shader(nullptr, 4100), nullptr);
+    EXPECT_EQ(orb_group_item_from_id(runtime.scene(), id + 1), nullptr);
+    EXPECT_EQ(orb_group_item_from_id(nullptr, id), nullptr);
 }
 
 } // namespace

@@ -31,6 +31,34 @@ inline Ids take(orb::Array<std::uint32_t> array)
     return ids;
 }
 
+inline QString layerLine(orb::LightLayerId id, const char* name, std::uint32_t flags, const Ids& lights)
+{
+    QStringList words{QString::number(id), QString::fromUtf8(name ? name : "-"), QString::number(flags)};
+    for (std::uint32_t light : lights)
+        words << QString::number(light);
+    return words.join(QLatin1Char(' '));
+}
+
+// Every layer, "id name flags lights...", of a database or of the API's mirror,
+// so that a test compares both sides at any time, synced or not.
+inline QStringList layersOf(const orbLight_layer_db& db)
+{
+    QStringList lines;
+    for (orb::LightLayerId id : take(db.get_layers()))
+        lines << layerLine(id, db.get_layer_name(id), db.get_flags(id), take(db.get_lights(id)));
+    return lines;
+}
+
+inline QStringList layersOf(ILightLayerApi& api)
+{
+    QStringList lines;
+    for (orb::LightLayerId id : take(api.layers())) {
+        const std::string name = api.layerName(id);
+        lines << layerLine(id, name.empty() ? nullptr : name.c_str(), api.flags(id).bits, take(api.lights(id)));
+    }
+    return lines;
+}
+
 class SpyRuntime : public orb::MemoryRuntime {
 public:
     void assignItemsToLightLayer(orb::LightLayerId layer, orb::Span<const orb::ObjectId> items) override

@@ -11,6 +11,8 @@
 
 #include <iostream>
 #include <sstream>
+#include <unordered_set>
+#include <vector>
 
 using namespace zsg;
 
@@ -18,7 +20,7 @@ namespace {
 
 QString hex(std::uint32_t value)
 {
-    return QStringLiteral("0x%1").arg(value, 0, 16);
+    return QStringLiteral("0x") + QString::number(value, 16);
 }
 
 QString idList(const std::vector<std::uint32_t>& ids)
@@ -84,16 +86,39 @@ struct LightLayerCommands {
                         .arg(idList(takeArray(api.lights(id)))));
     }
 
-    void showItem(const orbGroup_item* item, int depth)
+    // The hierarchy below `root`, one line per item, indented by depth. A group
+    // met again (shared, or on its own path) is listed without its items, so
+    // that the listing stays as long as the scene, whatever the renderer gives.
+    void showHierarchy(const orbGroup_item* root)
     {
-        const QString indent(2 * depth, QLatin1Char(' '));
-        if (item->kind == orbGroup_item::Group) {
-            shell.print(indent + QStringLiteral("group %1 flags=%2").arg(item->group->group_item_id).arg(hex(item->group->flags)));
-            for (const orbGroup_child* cell = item->group->children; cell; cell = cell->next)
-                showItem(cell->item, depth + 1);
-            return;
+        std::unordered_set<const orbGroup*> listed;
+        std::vector<std::pair<const orbGroup_item*, int>> pending{{root, 0}};
+        while (!pending.empty()) {
+            const auto [item, depth] = pending.back();
+            pending.pop_back();
+            const QString indent(2 * depth, QLatin1Char(' '));
+            if (item->kind != orbGroup_item::Group) {
+                showObject(*item->object, indent);
+                continue;
+            }
+            const orbGroup& group = *item->group;
+            const bool first = listed.insert(&group).second;
+            shell.print(indent + QStringLiteral("group %1 flags=%2%3")
+                                     .arg(group.group_item_id)
+                                     .arg(hex(group.flags))
+                                     .arg(first ? QString() : QStringLiteral(" (listed above)")));
+            if (!first)
+                continue;
+            std::vector<const orbGroup_item*> children;
+            for (const orbGroup_child* cell = group.children; cell; cell = cell->next)
+                children.push_back(cell->item);
+            for (auto child = children.rbegin(); child != children.rend(); ++child)
+                pending.emplace_back(*child, depth + 1);
         }
-        const orbObject& object = *item->object;
+    }
+
+    void showObject(const orbObject& object, const QString& indent)
+    {
         const std::optional<std::uint32_t> mask = shell.runtime().objectMask(object.group_item_id);
         QString text = indent + QStringLiteral("object %1 mask=%2 layer=%3")
                                     .arg(object.group_item_id)
@@ -153,7 +178,7 @@ void addLightLayerCommands(Shell& shell)
     shell.addCommand(
         "hierarchy", "the scene's items on the renderer's side",
         {
-            {"show", "", [c, rt](Args) { c->showItem(orb_group_item_from_id(rt->scene(), rt->hierarchyRoot()), 0); return true; }},
+            {"show", "", [c, rt](Args) { c->showHierarchy(orb_group_item_from_id(rt->scene(), rt->hierarchyRoot())); return true; }},
             {"group", "<parent> [flags]", [c, ids, rt](Args args) {
                  const auto n = ids(args, 1);
                  return n && n->size() <= 2 && c->added(rt->addGroup((*n)[0], n->size() > 1 ? (*n)[1] : 0), "group");
@@ -169,6 +194,10 @@ void addLightLayerCommands(Shell& shell)
             {"share", "<parent> <item>", [c, ids, rt](Args args) {
                  const auto n = ids(args, 2);
                  return n && c->known(rt->addChild((*n)[0], (*n)[1]));
+             }},
+            {"loop", "<parent> <item>", [c, ids, rt](Args args) {
+                 const auto n = ids(args, 2);
+                 return n && c->known(rt->addChildHostile((*n)[0], (*n)[1]));
              }},
             {"exclude", "<object> yes|no", [c, &shell, rt](Args args) {
                  bool on = false;

@@ -23,7 +23,8 @@ public:
     // Consecutive changes of one layer in one direction are one step.
     virtual void addLights(orb::LightLayerId layer, orb::Span<const orb::ObjectId> lights) = 0;
     virtual void removeLights(orb::LightLayerId layer, orb::Span<const orb::ObjectId> lights) = 0;
-    // Undo puts every object back into the layer it had before the first redo.
+    // Undo puts the objects back that the first redo recorded (excluded ones and
+    // groups flagged 0x4084800 are not recorded; nothing over a foreign API).
     virtual void setItemsLayer(orb::LightLayerId layer, orb::Span<const orb::GroupItemId> items) = 0;
     virtual void setFlags(orb::LightLayerId layer, LightLayerFlags flags) = 0;
 };

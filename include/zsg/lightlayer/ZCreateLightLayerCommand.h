@@ -4,6 +4,7 @@
 #include <zsg/platform/OrbTypes.h>
 #include <zsg/platform/ZUndoCommand.h>
 
+#include <memory>
 #include <string>
 
 namespace zsg {
@@ -24,12 +25,14 @@ public:
     bool undo() override;
     bool redo() override;
 
-    orb::LightLayerId layerId() const { return m_layer; }
+    // Where the command keeps the created id (InvalidId until a redo creates the
+    // layer); it outlives the command, which a stack may delete at any time.
+    std::shared_ptr<const orb::LightLayerId> layerId() const { return m_layer; }
 
 private:
     ILightLayerApi* m_api;
     std::string m_name;
-    orb::LightLayerId m_layer = orb::InvalidId;
+    std::shared_ptr<orb::LightLayerId> m_layer = std::make_shared<orb::LightLayerId>(orb::InvalidId);
 };
 
 } // namespace zsg

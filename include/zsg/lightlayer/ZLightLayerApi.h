@@ -11,7 +11,6 @@ class orbRT_api;
 namespace zsg {
 
 class IEventQueue;
-class VisitedIds;
 
 /// The light layer API over a renderer runtime. The live database is the
 /// scene's, fetched once at construction; the mirror is owned and starts in the
@@ -61,10 +60,6 @@ private:
     orbLight_layer_db* m_live;
     std::uint32_t m_environmentLightMask = 0;
     std::unique_ptr<orbLight_layer_db> m_mirror;
-    // layersOfItems's visited set and collected ids, kept from one call to
-    // the next: it holds an id per item, which fresh pages make costly.
-    std::unique_ptr<VisitedIds> m_visited;
-    std::vector<orb::LightLayerId> m_collected;
 };
 
 } // namespace zsg

@@ -19,6 +19,7 @@ enum layerFlags : std::uint32_t {
 };
 
 /// A flags word over the bits of `Enum`; any other bit is kept as it is.
+/// setFlag changes nothing in place: it returns the changed word.
 template <typename Enum>
 struct Flags {
     std::uint32_t bits = 0;
@@ -26,7 +27,7 @@ struct Flags {
     constexpr Flags() = default;
     constexpr Flags(std::uint32_t value) : bits(value) {}
     constexpr bool testFlag(Enum flag) const { return (bits & flag) == flag; }
-    constexpr Flags setFlag(Enum flag, bool on) const { return on ? bits | flag : bits & ~std::uint32_t(flag); }
+    [[nodiscard]] constexpr Flags setFlag(Enum flag, bool on) const { return on ? bits | flag : bits & ~std::uint32_t(flag); }
     constexpr bool operator==(const Flags&) const = default;
 };
 
@@ -34,8 +35,8 @@ struct Flags {
 
 /// A scene's light layers: each with an id, a name, a flags word, a list of
 /// member lights and a mask bit. Layer 1 is the default layer; it exists in
-/// every database, has the mask 0 and cannot be deleted. Unknown ids are
-/// ignored (reads give 0, null or empty arrays).
+/// every database, has the mask 0 and cannot be deleted. Writes to unknown ids
+/// change nothing; reads give 0, null, empty arrays (layer_bitmask: 0xFFFFFFFF).
 class ORB_EXPORT orbLight_layer_db {
 public:
     static constexpr orb::LightLayerId DefaultLayer = 1;
@@ -49,7 +50,8 @@ public:
     std::uint32_t environment_light_mask = 0;
 
     // A new layer with the name (null: none) and `id`, or InvalidId to let the
-    // database pick one. InvalidId when the id is taken or none is left.
+    // database pick one. InvalidId when the id is taken, outside 2 to 33, or
+    // none is left.
     orb::LightLayerId create_layer(const char* name, orb::LightLayerId id);
     // Copies the source's lights and flags into `target`, which keeps its name.
     bool clone_layer(orb::LightLayerId target, orb::LightLayerId source);
@@ -89,14 +91,15 @@ private:
 
 class orbGroup_item;
 
-/// One cell of a group's child list. An item may sit in several groups' lists.
+/// One cell of a group's child list. An item may sit in several groups' lists,
+/// and a renderer may hand over lists that lead back to a group above.
 struct orbGroup_child {
     orbGroup_child* next = nullptr;
     orbGroup_item* item = nullptr;
 };
 
 /// A scene object: its group item id, a flag byte whose top bit keeps it out of
-/// light layer item assignments, its shader (may be null) and its data.
+/// layer item lists and maps (not assignments), its shader (may be null), its data.
 class ORB_EXPORT orbObject {
 public:
     static constexpr std::uint8_t ExcludedBit = 0x80;
@@ -113,7 +116,7 @@ public:
 };
 
 /// A group of the scene hierarchy: its group item id, its flags (0x800 keeps it
-/// and everything below it out of the light layer walks) and its children.
+/// and all below out of layer item lists, 0x4084800 out of maps), its children.
 class orbGroup {
 public:
     orb::GroupItemId group_item_id = orb::InvalidId;
@@ -139,6 +142,6 @@ public:
 
 namespace orb {
 // The shader information request (orb_call_info_shader) whose non-zero answer
-// keeps an object out of the light layer walks.
+// keeps an object out of a layer's item list and of layersOfItems.
 inline constexpr int ShaderInfoLightLayer = 4100;
 } // namespace orb
