@@ -4,6 +4,8 @@
 
 #include "paint/PaintTestSupport.h"
 
+#include <zsg/paint/ZMoveLayerCommand.h>
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -84,6 +86,8 @@ TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
              s.setLayerVisibilityInternal(99, false), s.setLayerNameInternal(99, "X");
              s.moveLayerInternal(99, 1), s.moveLayerInternal(1, 99);
              s.setLayerBackgroundColorInternal(99, {1, 1, 1, 1});
+             EXPECT_TRUE(ZMoveLayerCommand(&s, 99, 1, 2).undo());
+             EXPECT_TRUE(ZMoveLayerCommand(&s, 3, 99, 2).undo());
          }, before, {}, {}, 0, 0},
     };
     for (const auto& c : cases) {

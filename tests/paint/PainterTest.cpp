@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace zsg;
 using zsg::test::layersFrom;
 
@@ -181,6 +183,17 @@ TEST(RendererPainter, FactoryAndSurfaceRules)
     surface->moveLayer(3, 0);
     EXPECT_EQ(test::rendererText(runtime, id), QStringList({"3 C", "2 B", "1 A", "4 -"}));
     EXPECT_EQ(surface->editLayer(), 3u) << "edit layer 0 from the bottom is 3 from the top";
+
+    // Every layer change but naming takes the set work time.
+    runtime.setPaintWorkTime(std::chrono::milliseconds(3));
+    const std::function<void()> slow[] = {[&] { surface->addLayer(0, 5); }, [&] { surface->moveLayer(0, 1); },
+                                          [&] { surface->setLayerVisible(0, false); }};
+    for (const auto& change : slow) {
+        const auto start = std::chrono::steady_clock::now();
+        change();
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(3));
+    }
+    runtime.setPaintWorkTime(std::chrono::milliseconds(0));
 
     factory->release(painter);
     factory->release(painter);
