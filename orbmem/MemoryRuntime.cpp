@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <vector>
 
 orbRT_api::~orbRT_api() = default;
 orbScene_api::~orbScene_api() = default;
@@ -17,7 +18,7 @@ struct MemoryRuntime::Private {
     orbScene scene;
     std::atomic<int> lockDepth{0};
     std::atomic<int> sceneChanged{0};
-    std::atomic<int> renderRefreshes{0};
+    std::vector<int> renderRefreshes;  // under the scene's lock: tasks may ask from the render thread
 
     std::unique_lock<std::recursive_mutex> locked() { return std::unique_lock(scene.mutex()); }
 };
@@ -41,11 +42,19 @@ void MemoryRuntime::unlock()
 
 // The notices carry no data this scene acts on; they are counted for hosts and tests.
 void MemoryRuntime::sceneChanged(int) { ++d->sceneChanged; }
-void MemoryRuntime::refreshRender(int) { ++d->renderRefreshes; }
+void MemoryRuntime::refreshRender(int what)
+{
+    auto lock = d->locked();
+    d->renderRefreshes.push_back(what);
+}
 
 int MemoryRuntime::lockDepth() const { return d->lockDepth; }
 int MemoryRuntime::sceneChangedCount() const { return d->sceneChanged; }
-int MemoryRuntime::renderRefreshCount() const { return d->renderRefreshes; }
+std::vector<int> MemoryRuntime::renderRefreshes() const
+{
+    auto lock = d->locked();
+    return d->renderRefreshes;
+}
 
 orb::Record* MemoryRuntime::colorRecord(orb::ColorId id)
 {

@@ -100,7 +100,9 @@ public:
     // Observation for hosts and tests.
     int lockDepth() const;            // current nesting of lock() on the runtime
     int sceneChangedCount() const;    // sceneChanged calls so far
-    int renderRefreshCount() const;   // refreshRender calls so far
+    // The argument of every refreshRender call so far, in call order: 0 asks
+    // for a full refresh, so a host can tell it from a partial one.
+    std::vector<int> renderRefreshes() const;
 
     // The scene changed on the renderer's side, behind the library's back (a
     // host announces such changes with notifications 5006 and 5007), and the

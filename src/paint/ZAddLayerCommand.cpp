@@ -12,7 +12,7 @@ namespace zsg {
 
 ZAddLayerCommand::ZAddLayerCommand(ZPaintSurface* surface, std::uint32_t index)
     : ZUndoCommand(Id, QCoreApplication::translate("ZAddLayerCommand", "3D Paint add layer"))
-    , m_surface(surface)
+    , m_surface(surface->handle())
 {
     // One above the highest number of a layer called "Layer <number>", deleted
     // layers included. Counted in 64 bits, so the int maximum gives a name past
@@ -24,19 +24,26 @@ ZAddLayerCommand::ZAddLayerCommand(ZPaintSurface* surface, std::uint32_t index)
         if (split.text == base && split.number)
             highest = std::max<qint64>(highest, *split.number);
     }
-    const QString name = QStringLiteral("%1 %2").arg(base).arg(highest + 1);
+    // Joined, not arg()'d: a "%1" in a translation must stay as it is.
+    const QString name = base + QLatin1Char(' ') + QString::number(highest + 1);
     m_layerId = surface->addLayerInternal(index, name.toStdString());
 }
 
 bool ZAddLayerCommand::undo()
 {
-    m_surface->setLayerDeletedInternal(m_layerId, true);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerDeletedInternal(m_layerId, true);
     return true;
 }
 
 bool ZAddLayerCommand::redo()
 {
-    m_surface->setLayerDeletedInternal(m_layerId, false);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerDeletedInternal(m_layerId, false);
     return true;
 }
 

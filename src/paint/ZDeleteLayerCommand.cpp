@@ -9,18 +9,24 @@ namespace zsg {
 ZDeleteLayerCommand::ZDeleteLayerCommand(ZPaintSurface* surface, std::uint32_t layerId)
     : ZUndoCommand(Id, QCoreApplication::translate("ZDeleteLayerCommand", "3D Paint delete layer"))
     , m_layerId(layerId)
-    , m_surface(surface)
+    , m_surface(surface->handle())
 {}
 
 bool ZDeleteLayerCommand::undo()
 {
-    m_surface->setLayerDeletedInternal(m_layerId, false);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerDeletedInternal(m_layerId, false);
     return true;
 }
 
 bool ZDeleteLayerCommand::redo()
 {
-    m_surface->setLayerDeletedInternal(m_layerId, true);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerDeletedInternal(m_layerId, true);
     return true;
 }
 

@@ -12,18 +12,24 @@ ZLayerBackgroundCommand::ZLayerBackgroundCommand(ZPaintSurface* surface, std::ui
     , m_newColor(newColor)
     , m_oldColor(oldColor)
     , m_layerId(layerId)
-    , m_surface(surface)
+    , m_surface(surface->handle())
 {}
 
 bool ZLayerBackgroundCommand::undo()
 {
-    m_surface->setLayerBackgroundColorInternal(m_layerId, m_oldColor);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerBackgroundColorInternal(m_layerId, m_oldColor);
     return true;
 }
 
 bool ZLayerBackgroundCommand::redo()
 {
-    m_surface->setLayerBackgroundColorInternal(m_layerId, m_newColor);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerBackgroundColorInternal(m_layerId, m_newColor);
     return true;
 }
 

@@ -12,18 +12,24 @@ ZLayerBlendCommand::ZLayerBlendCommand(ZPaintSurface* surface, std::uint32_t lay
     , m_newMode(newMode)
     , m_oldMode(oldMode)
     , m_layerId(layerId)
-    , m_surface(surface)
+    , m_surface(surface->handle())
 {}
 
 bool ZLayerBlendCommand::undo()
 {
-    m_surface->setLayerBlendInternal(m_layerId, m_oldMode);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerBlendInternal(m_layerId, m_oldMode);
     return true;
 }
 
 bool ZLayerBlendCommand::redo()
 {
-    m_surface->setLayerBlendInternal(m_layerId, m_newMode);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerBlendInternal(m_layerId, m_newMode);
     return true;
 }
 

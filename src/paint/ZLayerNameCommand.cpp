@@ -11,18 +11,24 @@ ZLayerNameCommand::ZLayerNameCommand(ZPaintSurface* surface, std::uint32_t layer
     , m_newName(std::move(newName))
     , m_oldName(std::move(oldName))
     , m_layerId(layerId)
-    , m_surface(surface)
+    , m_surface(surface->handle())
 {}
 
 bool ZLayerNameCommand::undo()
 {
-    m_surface->setLayerNameInternal(m_layerId, m_oldName);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerNameInternal(m_layerId, m_oldName);
     return true;
 }
 
 bool ZLayerNameCommand::redo()
 {
-    m_surface->setLayerNameInternal(m_layerId, m_newName);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerNameInternal(m_layerId, m_newName);
     return true;
 }
 

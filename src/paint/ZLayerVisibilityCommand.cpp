@@ -10,18 +10,24 @@ ZLayerVisibilityCommand::ZLayerVisibilityCommand(ZPaintSurface* surface, std::ui
     : ZUndoCommand(Id, QCoreApplication::translate("ZLayerVisibilityCommand", "3D Paint change layer visibility"))
     , m_visible(visible)
     , m_layerId(layerId)
-    , m_surface(surface)
+    , m_surface(surface->handle())
 {}
 
 bool ZLayerVisibilityCommand::undo()
 {
-    m_surface->setLayerVisibilityInternal(m_layerId, !m_visible);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerVisibilityInternal(m_layerId, !m_visible);
     return true;
 }
 
 bool ZLayerVisibilityCommand::redo()
 {
-    m_surface->setLayerVisibilityInternal(m_layerId, m_visible);
+    ZPaintSurface* surface = *m_surface;
+    if (!surface)
+        return false;
+    surface->setLayerVisibilityInternal(m_layerId, m_visible);
     return true;
 }
 

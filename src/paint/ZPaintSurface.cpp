@@ -41,13 +41,25 @@ ZPaintSurface::ZPaintSurface(orb::SurfaceId id, orbPainter_surface* surface, orb
 {
     m_deleted = m_surface->deleted();
     readLayers();
-    std::uint32_t highest = 0;
+    // Counted in 64 bits: after the largest id the counter wraps to 0 (takeLayerId
+    // then skips the ids in use), rather than the sum wrapping to a low id.
+    std::uint64_t next = 1;
     for (const orbLayerInfo& layer : m_layers)
-        highest = std::max(highest, layer.id + 1);
-    m_nextLayerId = std::max(highest, 1u);
+        next = std::max<std::uint64_t>(next, std::uint64_t(layer.id) + 1);
+    m_nextLayerId = std::uint32_t(next);
 }
 
-ZPaintSurface::~ZPaintSurface() = default;
+ZPaintSurface::~ZPaintSurface()
+{
+    *m_handle = nullptr;
+}
+
+std::uint32_t ZPaintSurface::takeLayerId()
+{
+    while (m_nextLayerId == orb::InvalidId || idToIdx(m_nextLayerId) != orb::InvalidId)
+        ++m_nextLayerId;
+    return m_nextLayerId++;
+}
 
 // The renderer lists its layers bottom first; the list keeps them topmost first.
 // Its edit layer is stored as the renderer reports it.
@@ -184,7 +196,7 @@ void ZPaintSurface::setupLayersAfterClone(const std::vector<orbLayerInfo>& sourc
     for (std::uint32_t i = 0; i < n; ++i) {
         const orbLayerInfo& from = source[n - 1 - i];
         if (i > 0)
-            m_surface->addLayer(i, m_nextLayerId++);
+            m_surface->addLayer(i, takeLayerId());
         m_surface->setLayerBlendMode(i, from.blendMode);
         m_surface->setLayerDeleted(i, from.deleted);
         m_surface->setLayerVisible(i, from.visible);
@@ -198,9 +210,10 @@ void ZPaintSurface::setupLayersAfterClone(const std::vector<orbLayerInfo>& sourc
 
 std::uint32_t ZPaintSurface::addLayerInternal(std::uint32_t index, const std::string& name)
 {
+    index = std::min(index, std::uint32_t(m_layers.size()));
     orbLayerInfo layer;
     layer.name = orb_string_dup(m_rtApi->scene(), name.c_str());
-    layer.id = m_nextLayerId++;
+    layer.id = takeLayerId();
     m_layers.insert(m_layers.begin() + index, layer);
     m_editLayer = index;
     queue(new ZAddLayerTask(rendererIndex(index), layer.id, m_surface, name));

@@ -1,6 +1,7 @@
 #include <zsg/paint/ZPainter.h>
 
 #include <zsg/paint/ZPaintSurface.h>
+#include <zsg/platform/ZTaskQueue.h>
 
 #include <algorithm>
 
@@ -13,8 +14,12 @@ ZPainter::ZPainter(orbPainter* painter, orbRT_api* rtApi, ZTaskQueue* taskQueue,
     reload();
 }
 
+// Queued tasks hold the renderer's surfaces, which may go with the renderer
+// painter: they run before it is given back.
 ZPainter::~ZPainter()
 {
+    if (m_taskQueue)
+        m_taskQueue->waitForIdle();
     if (orbPainter_factory* factory = orb_painter_factory(m_rtApi->scene()))
         factory->release(m_painter);
 }

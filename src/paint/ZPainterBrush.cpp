@@ -50,9 +50,7 @@ const char* const HardnessTip = QT_TRANSLATE_NOOP("ZPainterBrush", "Adjust the h
 // Shown as it is: it stands for a name still to be chosen.
 const char* const Untitled = "TODO!";
 
-} // namespace
-
-struct ZPainterBrush::ParameterRow {
+struct Row {
     const char* key;
     const char* displayName;
     const char* toolTip;  // null: none
@@ -62,10 +60,6 @@ struct ZPainterBrush::ParameterRow {
     bool percent = false;  // limits 0 to 100
     std::array<const char*, 3> items = {};  // an Enumerable's choices, valued 0, 1, 2
 };
-
-namespace {
-
-using Row = ZPainterBrush::ParameterRow;
 
 // Every text literal in QT_TRANSLATE_NOOP, so that lupdate files it under the
 // context it is translated in (translated() below).
@@ -173,7 +167,7 @@ ZPainterBrush::ZPainterBrush(orbBrush_node* node, orbRT_api* rtApi, orb::Materia
     if (node && rtApi)
         collect(node, std::string(), path);
     m_parameters.reserve(std::size(Rows));
-    for (const Row& row : Rows)
+    for (std::size_t row = 0; row < std::size(Rows); ++row)
         addParameter(row);
 }
 
@@ -207,9 +201,9 @@ orbBrush_parameter* ZPainterBrush::record(const char* key, int type) const
     return it != m_nodeParameters.end() && it->second->type == type ? it->second : nullptr;
 }
 
-Variant* ZPainterBrush::memberHolder(const ParameterRow& row)
+Variant* ZPainterBrush::memberHolder(std::size_t row)
 {
-    switch (row.member) {
+    switch (Rows[row].member) {
     case Member::BrushColor: return new PointerVariant<ZColorExt>(&m_brushColor);
     case Member::TextureFilePath: return new PointerVariant<QString>(&m_textureFilePath);
     case Member::StencilFilePath: return new PointerVariant<QString>(&m_stencilFilePath);
@@ -227,8 +221,9 @@ Variant* ZPainterBrush::memberHolder(const ParameterRow& row)
     return nullptr;
 }
 
-void ZPainterBrush::addParameter(const ParameterRow& row)
+void ZPainterBrush::addParameter(std::size_t index)
 {
+    const Row& row = Rows[index];
     Parameter::Builder builder(QString::fromLatin1(row.key), translated(row.displayName));
     builder.type(row.type);
     if (row.member == Member::Graph) {
@@ -248,7 +243,7 @@ void ZPainterBrush::addParameter(const ParameterRow& row)
             for (std::int32_t value = 0; value < std::int32_t(row.items.size()) && row.items[value]; ++value)
                 choices->items.append({value, translated(row.items[value])});
         }
-        builder.value(memberHolder(row));
+        builder.value(memberHolder(index));
     }
     if (row.toolTip)
         builder.toolTip(translated(row.toolTip));
@@ -378,6 +373,7 @@ float ZPainterBrush::rotation() const
 
 bool ZPainterBrush::scale(float factor)
 {
+    const ScopedRTApiLock lock(m_rtApi);
     bool changed = false;
     for (Parameter& parameter : m_parameters) {
         const Quantity quantity = parameter.quantity();

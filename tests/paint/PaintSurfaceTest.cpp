@@ -4,7 +4,12 @@
 
 #include "paint/PaintTestSupport.h"
 
+#include <zsg/paint/ZMoveLayerCommand.h>
+
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <functional>
 #include <random>
@@ -60,7 +65,12 @@ TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
          {"3 Top", "2 Middle bg=0.5,0,0,1", "1 Bottom"}, before, {"background 1 50"}, 1, 1},
         {"", [](auto& s) { EXPECT_TRUE(s.setLayerBackgroundColor(2, {0.25f, 0, 0, 1}, false)); },
          {"3 Top", "2 Middle", "1 Bottom bg=0.25,0,0,1"}, {}, {"background 0 25"}, 1, 1},
+        {"", [](auto& s) { EXPECT_TRUE(s.setLayerBackgroundColor(0, {0, 0, 0, 0.5f}, false)); },
+         {"3 Top bg=0,0,0,0.5", "2 Middle", "1 Bottom"}, {}, {"background 2 0"}, 1, 1},
         {"", [](auto& s) { s.setEditLayer(1); }, before, {}, {"edit 1"}, 0, 0},
+        // Past the end: at the bottom, and its edit layer; only the command's redo asks for a refresh.
+        {"", [](auto& s) { EXPECT_EQ(s.addLayerInternal(4, "Far"), 4u); },
+         {"3 Top", "2 Middle", "1 Bottom", "4 Far"}, {}, {"add 0 4", "edit 0", "name 0 \"Far\""}, 0, 1},
         // Rejected: out of range or unchanged.
         {"", [](auto& s) {
              s.setEditLayer(0), s.setLayerDeleted(3, true), s.setLayerDeleted(0, false);
@@ -76,6 +86,8 @@ TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
              s.setLayerVisibilityInternal(99, false), s.setLayerNameInternal(99, "X");
              s.moveLayerInternal(99, 1), s.moveLayerInternal(1, 99);
              s.setLayerBackgroundColorInternal(99, {1, 1, 1, 1});
+             EXPECT_TRUE(ZMoveLayerCommand(&s, 99, 1, 2).undo());
+             EXPECT_TRUE(ZMoveLayerCommand(&s, 3, 99, 2).undo());
          }, before, {}, {}, 0, 0},
     };
     for (const auto& c : cases) {
@@ -85,17 +97,22 @@ TEST(PaintSurface, EveryOperationOnBothSidesWithItsStepTasksAndEvents)
         EXPECT_EQ(scene.list(), c.done);
         EXPECT_EQ(scene.renderer(), c.done);
         EXPECT_EQ(scene.calls(), c.calls);
-        EXPECT_EQ(scene.runtime.renderRefreshCount(), c.refreshes);
+        EXPECT_EQ(scene.runtime.renderRefreshes(), std::vector<int>(c.refreshes, 0));
         EXPECT_EQ(scene.recorder.take(), QStringList(c.events, Updated.arg(scene.id)));
+        if (c.events) {
+            EXPECT_EQ(scene.seen.lists.last(), c.done.join(", "));
+        }
         ASSERT_EQ(scene.stack.count(), *c.step ? 1 : 0);
         if (!*c.step)
             continue;
         EXPECT_EQ(scene.stack.text(0), c.step);
-        scene.stack.undo();
+        EXPECT_TRUE(scene.stack.undo());
         EXPECT_EQ(scene.list(), c.undone);
+        EXPECT_EQ(scene.seen.lists.last(), c.undone.join(", "));
         EXPECT_EQ(scene.renderer(), c.undone);
-        scene.stack.redo();
+        EXPECT_TRUE(scene.stack.redo());
         EXPECT_EQ(scene.list(), c.done);
+        EXPECT_EQ(scene.seen.lists.last(), c.done.join(", "));
         EXPECT_EQ(scene.renderer(), c.done);
     }
 }
@@ -114,6 +131,8 @@ TEST(PaintSurface, NewLayersAreNumberedAboveTheHighestLayerNumber)
         {{"1 Layer", "2", "3 layer 7", "4 Layers 9"}, 2, "Layer 1", 2},
         {{"1 Layer 3 ", "2 Layer8"}, -3, "Layer 9", 0},
         {{"1 Layer 3 ", "7 Sky"}, 99, "Layer 4", 2},
+        {{"1 Layer 3 ", "7 Sky"}, 2, "Layer 4", 2},
+        {{"1 Layer 3 ", "7 Sky"}, 3, "Layer 4", 2},
         {{"1 Layer 2147483647"}, 1, "Layer 2147483648", 1},
     };
     for (const auto& c : cases) {
@@ -157,7 +176,44 @@ TEST(PaintSurface, WithoutTaskQueueABackgroundChangesOnlyTheList)
     EXPECT_EQ(alone.list().value(2), "1 Bottom bg=0,1,0,1");
     EXPECT_EQ(alone.renderer().value(2), "1 Bottom");
     EXPECT_EQ(alone.recorder.take(), QStringList());
-    EXPECT_EQ(alone.runtime.renderRefreshCount(), 0);
+    EXPECT_EQ(alone.runtime.renderRefreshes(), std::vector<int>());
+}
+
+// Same layer id on two surfaces of one stack: the second surface's change is a
+// step of its own, as is a change of another layer.
+TEST(PaintSurface, BackgroundStepsMergeOnlyForTheSameLayerOfTheSameSurface)
+{
+    PaintScene scene(surfaceOf(ThreeLayers));
+    const orb::SurfaceId otherId = scene.runtime.createPaintSurface(surfaceOf(ThreeLayers));
+    ZPaintSurface other(otherId, scene.painter->surface(otherId), &scene.runtime, &scene.tasks, &scene.events,
+                        &scene.stack);
+    scene.surface.setLayerBackgroundColor(0, {1, 0, 0, 1}, true);
+    scene.surface.setLayerBackgroundColor(0, {0, 1, 0, 1}, true);
+    other.setLayerBackgroundColor(0, {0, 0, 1, 1}, true);
+    scene.surface.setLayerBackgroundColor(1, {0, 0, 1, 1}, true);
+    ASSERT_EQ(scene.stack.count(), 3);
+    scene.stack.undo(), scene.stack.undo();
+    EXPECT_EQ(test::listText(other).value(0), "3 Top");
+    EXPECT_EQ(scene.list().value(0), "3 Top bg=0,1,0,1");
+    scene.stack.undo();
+    EXPECT_EQ(scene.list(), ThreeLayersTopFirst);
+}
+
+// A translation of "Layer" is a text like any other: a "%1" in it stays.
+TEST(PaintSurface, ATranslatedBaseNameIsNumberedAsItIs)
+{
+    struct Translator : QTranslator {
+        QString translate(const char* context, const char* source, const char*, int) const override
+        {
+            return qstrcmp(context, "QObject") == 0 && qstrcmp(source, "Layer") == 0 ? "Ebene %1" : QString();
+        }
+        bool isEmpty() const override { return false; }
+    } translator;
+    QCoreApplication::installTranslator(&translator);
+    PaintScene scene(surfaceOf({"1 Ebene %1 4", "2 Layer 9"}));
+    scene.surface.addLayer(0);
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_EQ(scene.list().value(0), "3 Ebene %1 5");
 }
 
 // Random sessions, each step checked against a plain model of the list. Undoing

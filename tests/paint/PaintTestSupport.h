@@ -89,6 +89,20 @@ private:
     QStringList m_calls;
 };
 
+// The list as a listener reads it inside each event: the change must already be in it.
+struct ListAtEvent : IEventListener {
+    ListAtEvent(IEventQueue* queue, const IPainterSurface& surface) : queue(queue), surface(surface)
+    {
+        queue->addListener(this, EventType::PaintLayersUpdated);
+    }
+    ~ListAtEvent() override { queue->removeListener(this); }
+    void handleEvent(Event*) override { lists << listText(surface).join(", "); }
+
+    IEventQueue* queue;
+    const IPainterSurface& surface;
+    QStringList lists;
+};
+
 // A renderer surface and a ZPaintSurface over it (through a RecordingSurface).
 struct PaintScene {
     explicit PaintScene(orb::PaintSurfaceContent content, bool withTaskQueue = true)
@@ -123,6 +137,7 @@ struct PaintScene {
     orb::SurfaceId id;
     RecordingSurface recording;
     ZPaintSurface surface;
+    ListAtEvent seen{&events, surface};
 };
 
 // Renderer layers, bottom first, from "<id> <name>" texts; deleted when the

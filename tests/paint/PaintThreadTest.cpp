@@ -9,9 +9,14 @@
 
 #include "paint/PaintTestSupport.h"
 
+#include <zsg/color/ScopedRTApiLock.h>
+#include <zsg/paint/ZPainterBrush.h>
+
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
+#include <thread>
 
 using namespace zsg;
 
@@ -47,4 +52,34 @@ TEST(PaintThreads, RendererMatchesTheListAfterConcurrentEditing)
     scene.undoAll();
     EXPECT_EQ(scene.renderer(), scene.list());
     scene.runtime.setPaintWorkTime(std::chrono::microseconds(0));
+}
+
+// The render side reads the brush's node records under the runtime lock while
+// the main thread scales the brush: scale must hold that lock too.
+TEST(PaintThreads, ScalingABrushWhileTheRenderSideReadsItsRecords)
+{
+    using namespace orb::painter;
+    orb::MemoryRuntime runtime;
+    ZPainterBrush brush(ZPainterBrush::createDefaultGraph(&runtime, 20), &runtime, 1);
+    std::vector<orbBrush_node_record*> records{runtime.brushNodeRecord(brush.brushNode())};
+    for (std::size_t i = 0; i < records.size(); ++i)
+        for (std::uint32_t p = 0; p < records[i]->parameterCount; ++p)
+            if (records[i]->parameters[p].type == BrushLink && records[i]->parameters[p].value.link)
+                records.push_back(runtime.brushNodeRecord(records[i]->parameters[p].value.link));
+    std::atomic<bool> done = false;
+    std::thread render([&] {
+        for (float sum = 0; !done;) {
+            const ScopedRTApiLock lock(&runtime);
+            for (const orbBrush_node_record* record : records)
+                for (std::uint32_t p = 0; p < record->parameterCount; ++p)
+                    sum += record->parameters[p].type == BrushFloat ? record->parameters[p].value.number : 0;
+        }
+    });
+    for (int i = 0; i < 200; ++i)
+        brush.scale(i % 2 ? 0.5f : 2.0f);
+    done = true;
+    render.join();
+    float world = 0;
+    brush.parameter("basic_size_world_value").getp(&world);
+    EXPECT_FLOAT_EQ(world, 1.0f);
 }

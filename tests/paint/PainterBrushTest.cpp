@@ -106,6 +106,60 @@ TEST_F(BrushTest, WriteThenReadCarriesTheBrushSettings)
     EXPECT_EQ((std::array{green.r, green.g, green.b, green.a}), (std::array{0.0f, 1.0f, 0.0f, 1.0f}));
 }
 
+// Each member goes to its own record and back, with a value no other key holds.
+TEST_F(BrushTest, EachSettingTravelsUnderItsOwnKey)
+{
+    const auto writer = create(20);
+    const std::pair<const char*, float> percents[] = {
+        {"basic_hardness_percent", 10.0f}, {"basic_opacity_percent", 20.0f}, {"basic_flow_value_percent", 30.0f}};
+    for (const auto& [key, value] : percents)
+        set(*writer, key, value);
+    const std::pair<const char*, std::int32_t> choices[] = {{"basic_space", 1}, {"basic_mode", 1}};
+    for (const auto& [key, current] : choices) {
+        Enumerable e = valueOf<Enumerable>(*writer, key);
+        e.current = current;
+        set(*writer, key, e);
+    }
+    set(*writer, "color_texture_filepath", QStringLiteral("wood.png"));
+    set(*writer, "basic_stencil_filepath", QStringLiteral("dots.png"));
+    writer->writeToNode();
+    const std::pair<const char*, float> graph[] = {
+        {"basic_hardness", 0.1f}, {"basic_opacity", 0.2f}, {"basic_flow_value", 0.3f}};
+    for (const auto& [key, value] : graph)
+        EXPECT_FLOAT_EQ(valueOf<float>(*writer, key), value) << key;
+
+    const auto reader = load(writer->brushNode());
+    reader->readFromNode();
+    for (const auto& [key, value] : percents)
+        EXPECT_FLOAT_EQ(valueOf<float>(*reader, key), value) << key;
+    const std::pair<const char*, std::int32_t> read[] = {{"basic_space", 1}, {"basic_mode", 1}, {"color_selection", 1}};
+    for (const auto& [key, current] : read)
+        EXPECT_EQ(valueOf<Enumerable>(*reader, key).current, current) << key;
+    EXPECT_EQ(valueOf<QString>(*reader, "color_texture_filepath"), "wood.png");
+    EXPECT_EQ(reader->stencilFilePath(), "dots.png");
+}
+
+// One node linked twice ("alpha" and "flow"): collected under both keys,
+// reported changed once per path.
+TEST_F(BrushTest, ANodeReachedByTwoPathsIsCollectedTwice)
+{
+    orbScene_api* api = orb_get_scene_api(runtime.scene());
+    api->begin_node("orb.painter.stamp.float.solid01jitter", orb::InvalidId);
+    orbBrush_node* shared = static_cast<orbBrush_node*>(api->end_node());
+    api->begin_node("orb.painter.stamp.basic.default", orb::InvalidId);
+    api->set_attribute("alpha", BrushLink, shared);
+    api->set_attribute("flow", BrushLink, shared);
+    orbBrush_node* basic = static_cast<orbBrush_node*>(api->end_node());
+    api->begin_node("orb.painter.stamp.brush", orb::InvalidId);
+    api->set_attribute("basic", BrushLink, basic);
+    const auto brush = load(static_cast<orbBrush_node*>(api->end_node()));
+    set(*brush, "basic_flow_value_percent", 30.0f);
+    brush->writeToNode();
+    EXPECT_FLOAT_EQ(runtime.brushNodeRecord(shared)->parameters[0].value.number, 0.3f);  // "value"
+    EXPECT_EQ(runtime.brushNodeChangedCount(shared), 2);
+    EXPECT_EQ(runtime.brushNodeChangedCount(basic), 1);
+}
+
 TEST_F(BrushTest, ColorSelectionFollowsShaderThenTexture)
 {
     int shaderNode = 0;  // any address: the brush only tests for presence

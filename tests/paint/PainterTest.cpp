@@ -6,8 +6,12 @@
 
 #include <zsg/paint/ZPainter.h>
 #include <zsg/paint/ZPainterManager.h>
+#include <zsg/scenegraph/ISceneGraph.h>
+#include <zsg/scenegraph/SceneGraphPars.h>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace zsg;
 using zsg::test::layersFrom;
@@ -50,6 +54,10 @@ TEST(Painter, AdoptionReversesTheLayersAndCountsOnFromTheHighestId)
         {{"3 A", "7 B", "5 C"}, 2, {"5", "7", "3", "8"}, 0},
         {{}, 0, {"1"}, 0},
         {{"0 A"}, 0, {"0", "1"}, 0},
+        // The counter skips the invalid id and wraps past ids in use.
+        {{"4294967293 A"}, 0, {"4294967293", "4294967294"}, 0},
+        {{"0 A", "4294967294 B"}, 0, {"4294967294", "0", "1"}, 1},
+        {{"4294967295 A", "0 B"}, 1, {"0", "4294967295", "1"}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.layers.join(", ").toStdString());
@@ -105,6 +113,56 @@ TEST(Painter, TheRendererPainterIsGivenBackWithTheManager)
     EXPECT_EQ(orb::memoryStats().arrays, host.leaks.start.arrays);
 }  // the scene's strings go with it, as the leak check sees
 
+TEST(Painter, WithoutARendererPainterThereAreNoSurfaces)
+{
+    Host host;
+    host.add({"1 A"});
+    ZPainter painter(nullptr, &host.runtime, &host.tasks, &host.events, &host.stack);
+    painter.reload();
+    EXPECT_TRUE(painter.surfaces().empty());
+    EXPECT_EQ(painter.createSurface(8), orb::InvalidId);
+    EXPECT_EQ(painter.createSurface(8, 1), orb::InvalidId);
+    EXPECT_FALSE(painter.changeResolution(1, 8));
+}
+
+// A host may destroy the scene graph first, the runtime next, the task queue
+// last: queued tasks run before the renderer painter goes back (not on a freed
+// renderer), and the steps left on the stack then do nothing.
+TEST(Painter, TheSceneGraphMayGoBeforeTheStackAndTheQueue)
+{
+    struct {
+        test::LeakCheck leaks;
+        ZTaskQueue tasks;
+        ZUndoStack stack;
+        orb::MemoryRuntime runtime;
+        std::unique_ptr<ISceneGraph> graph;
+    } host;
+    const orb::SurfaceId id = host.runtime.createPaintSurface({"s", 64, false, layersFrom({"1 A", "2 B"}), 0});
+    SceneGraphPars pars;
+    pars.rtApi = &host.runtime, pars.taskQueue = &host.tasks, pars.undoStack = &host.stack;
+    host.graph = ISceneGraph::create(pars);
+    host.runtime.setPaintWorkTime(std::chrono::milliseconds(2));  // tasks still queued at the reset
+    IPainterSurface& surface = *host.graph->painterManager()->painter()->surface(id);
+    surface.setLayerName(0, "Named");  // first: names go to the renderer at once
+    surface.addLayer(0);
+    surface.setLayerBlend(2, orb::ColorBlendMode::Multiply);
+    surface.setLayerVisibility(1, false);
+    surface.moveLayer(0, 2);
+    surface.setLayerBackgroundColor(0, {0.5f, 0, 0, 1}, true);
+    surface.setLayerDeleted(1, true);
+    const QStringList list = test::listText(surface);
+    host.graph.reset();
+    EXPECT_EQ(test::rendererText(host.runtime, id), list);
+
+    int steps = 0;
+    for (; host.stack.canUndo(); ++steps)
+        EXPECT_FALSE(host.stack.undo());
+    EXPECT_EQ(steps, 7);
+    while (host.stack.canRedo())
+        EXPECT_FALSE(host.stack.redo());
+    EXPECT_EQ(test::rendererText(host.runtime, id), list);
+}
+
 TEST(RendererPainter, FactoryAndSurfaceRules)
 {
     orb::MemoryRuntime runtime;
@@ -125,6 +183,17 @@ TEST(RendererPainter, FactoryAndSurfaceRules)
     surface->moveLayer(3, 0);
     EXPECT_EQ(test::rendererText(runtime, id), QStringList({"3 C", "2 B", "1 A", "4 -"}));
     EXPECT_EQ(surface->editLayer(), 3u) << "edit layer 0 from the bottom is 3 from the top";
+
+    // Every layer change but naming takes the set work time.
+    runtime.setPaintWorkTime(std::chrono::milliseconds(3));
+    const std::function<void()> slow[] = {[&] { surface->addLayer(0, 5); }, [&] { surface->moveLayer(0, 1); },
+                                          [&] { surface->setLayerVisible(0, false); }};
+    for (const auto& change : slow) {
+        const auto start = std::chrono::steady_clock::now();
+        change();
+        EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(3));
+    }
+    runtime.setPaintWorkTime(std::chrono::milliseconds(0));
 
     factory->release(painter);
     factory->release(painter);

@@ -4,11 +4,14 @@
 #include <zsg/platform/OrbPainter.h>
 #include <zsg/platform/ZUndoCommand.h>
 
+#include <memory>
+
 namespace zsg {
 
 class ZPaintSurface;
 
 /// Marks a layer deleted; undo clears the flag.
+/// Once the surface is destroyed, undo and redo do nothing and return false.
 class ZSG_EXPORT ZDeleteLayerCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 167;
@@ -20,7 +23,7 @@ public:
 
 private:
     std::uint32_t m_layerId;
-    ZPaintSurface* m_surface;
+    std::shared_ptr<ZPaintSurface* const> m_surface;  // null once the surface is gone
 };
 
 } // namespace zsg

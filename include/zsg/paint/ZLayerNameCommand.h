@@ -4,11 +4,14 @@
 #include <zsg/platform/OrbPainter.h>
 #include <zsg/platform/ZUndoCommand.h>
 
+#include <memory>
+
 namespace zsg {
 
 class ZPaintSurface;
 
 /// Renames a layer; an empty name clears it.
+/// Once the surface is destroyed, undo and redo do nothing and return false.
 class ZSG_EXPORT ZLayerNameCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 171;
@@ -22,7 +25,7 @@ private:
     QString m_newName;
     QString m_oldName;
     std::uint32_t m_layerId;
-    ZPaintSurface* m_surface;
+    std::shared_ptr<ZPaintSurface* const> m_surface;  // null once the surface is gone
 };
 
 } // namespace zsg

@@ -4,11 +4,14 @@
 #include <zsg/platform/OrbPainter.h>
 #include <zsg/platform/ZUndoCommand.h>
 
+#include <memory>
+
 namespace zsg {
 
 class ZPaintSurface;
 
 /// Shows or hides a layer; undo does the opposite.
+/// Once the surface is destroyed, undo and redo do nothing and return false.
 class ZSG_EXPORT ZLayerVisibilityCommand : public ZUndoCommand {
 public:
     static constexpr ZCommandId Id = 170;
@@ -21,7 +24,7 @@ public:
 private:
     bool m_visible;
     std::uint32_t m_layerId;
-    ZPaintSurface* m_surface;
+    std::shared_ptr<ZPaintSurface* const> m_surface;  // null once the surface is gone
 };
 
 } // namespace zsg

@@ -3,6 +3,7 @@
 #include <zsg/Export.h>
 #include <zsg/paint/IPainterSurface.h>
 
+#include <memory>
 #include <string>
 
 class orbRT_api;
@@ -22,7 +23,8 @@ class ZUndoStack;
 /// The event queue and undo stack must not be null; the task queue may be for
 /// background changes only. Layer names reach the renderer at once, at an index
 /// taken from the list: a rename while an add or move is still queued can name
-/// the wrong renderer layer.
+/// the wrong renderer layer. Undo commands reach the surface through handle(),
+/// so a stack that outlives the surface undoes and redoes nothing.
 class ZSG_EXPORT ZPaintSurface : public IPainterSurface {
 public:
     // Reads the deleted flag, the layers and the edit layer from the renderer's surface.
@@ -44,14 +46,19 @@ public:
     void setEditLayer(std::uint32_t index) override;
     std::uint32_t editLayer() const override;
 
+    // What undo commands hold instead of the surface: null once it is destroyed.
+    using Handle = std::shared_ptr<ZPaintSurface* const>;
+    Handle handle() const { return m_handle; }
+
     // The list index of the layer, or InvalidId.
     std::uint32_t idToIdx(std::uint32_t layerId) const;
     // Gives the renderer's layers of this (new, one-layer) surface the fields
     // of `source` (topmost first), adding layers as needed, then re-reads them.
     void setupLayersAfterClone(const std::vector<orbLayerInfo>& source);
 
-    // The internal tier: by layer id; an unknown id does nothing.
-    std::uint32_t addLayerInternal(std::uint32_t index, const std::string& name);  // the new id
+    // The internal tier: by layer id; an unknown id does nothing. An index past
+    // the list adds at its end (the bottom); the new layer's id is returned.
+    std::uint32_t addLayerInternal(std::uint32_t index, const std::string& name);
     void setLayerDeletedInternal(std::uint32_t layerId, bool deleted);
     void setLayerBlendInternal(std::uint32_t layerId, orb::ColorBlendMode mode);
     void setLayerVisibilityInternal(std::uint32_t layerId, bool visible);
@@ -62,6 +69,8 @@ public:
 
 private:
     void readLayers();
+    // The counter's id, or the next one that is neither InvalidId nor in use.
+    std::uint32_t takeLayerId();
     std::uint32_t rendererIndex(std::uint32_t index) const;
     void queue(ZTask* task);
     // Asks for a render refresh, then announces the change.
@@ -78,6 +87,7 @@ private:
     IEventQueue* m_eventQueue;
     ZUndoStack* m_undoStack;
     std::uint32_t m_nextLayerId = 0;
+    std::shared_ptr<ZPaintSurface*> m_handle = std::make_shared<ZPaintSurface*>(this);
 };
 
 } // namespace zsg

@@ -14,8 +14,9 @@ class ZPaintSurface;
 class ZTaskQueue;
 class ZUndoStack;
 
-/// The painter over a renderer painter. It gives the renderer painter back to
-/// the scene's painter factory when destroyed.
+/// The painter over a renderer painter. When destroyed it waits for the task
+/// queue (queued tasks hold renderer surfaces), then gives the renderer painter
+/// back to the scene's painter factory; so it must not be destroyed by a task.
 class ZSG_EXPORT ZPainter : public IPainter {
 public:
     // Adopts every surface the renderer painter lists, in its order.

@@ -36,27 +36,28 @@ public:
     orb::painter::orbBrush_node* brushNode() const override { return m_brushNode; }
     QString stencilFilePath() const override;
     float rotation() const override;
+    // Takes the runtime lock, as writeToNode: it writes records the render thread reads.
     bool scale(float factor) override;
     orb::MaterialId materialId() const override { return m_materialId; }
 
-    // Builds the default nine-node graph for a brush of `size` scene units
-    // through the scene API of the current scene; the top node, or null when
-    // the scene refuses a node.
+    // Builds the default nine-node graph through the scene API of the current
+    // scene: under the top "brush" node a "color" node (white, linking a colour
+    // image) and a "basic" node linking alpha, flow, pixel size, scene size
+    // (size / 20 in the scene's length unit) and stencil nodes, spacing size / 100.
+    // The top node; null without a scene API or when the scene refuses it.
     static orb::painter::orbBrush_node* createDefaultGraph(orbRT_api* rtApi, float size);
     // The names of the brush's parameters in the order they are built; a
     // brush lacks those whose graph record is missing.
     static QStringList parameterNames();
-
-    // One entry of the brush's parameter list (in the source).
-    struct ParameterRow;
 
 private:
     void collect(orb::painter::orbBrush_node* node, const std::string& prefix,
                  std::vector<orb::painter::orbBrush_node*>& path);
     // The record of `key` when its type code is `type`, else null.
     orb::painter::orbBrush_parameter* record(const char* key, int type) const;
-    Variant* memberHolder(const ParameterRow& row);
-    void addParameter(const ParameterRow& row);
+    // Builds the parameter of entry `row` of the parameter table (in the source).
+    void addParameter(std::size_t row);
+    Variant* memberHolder(std::size_t row);
     void writeFilePath(const char* key, const QString& path);
     // The value of the named parameter; false, `value` untouched, when the brush lacks it.
     template <typename T>
