@@ -136,6 +136,8 @@ TEST_F(ColorControllerTest, OperationsThatMustNotPush)
     EXPECT_FALSE(lost.redo());
     EXPECT_FALSE(lost.undo());
 
+    EXPECT_FALSE(materials->setMaterialActive(paint + 100, true));
+
     // A colorway step whose colorway has no view reports failure both ways.
     ZCreateColorwayCommand stranger(&db, 99);
     EXPECT_FALSE(stranger.redo());

@@ -160,6 +160,14 @@ TEST_F(ColorViews, SettingsAreDirtyOnlyAfterAChange)
     EXPECT_FALSE(settings.isDirty());
     EXPECT_FALSE(settings.commit(false));
     EXPECT_EQ(ZColorSettingsEdit(&runtime, runtime.colorSettingsRecord()).activeColorwayId(), active + 1);
+
+    // Without a runtime the view neither commits nor releases: the record stays the caller's.
+    orb::Record* record = runtime.colorSettingsRecord();
+    {
+        ZColorSettingsEdit unowned(nullptr, record);
+        EXPECT_FALSE(unowned.commit(true));
+    }
+    runtime.releaseColorSettings(record);
 }
 
 TEST_F(ColorViews, ColorwayInsertsPairsAtTheirPosition)

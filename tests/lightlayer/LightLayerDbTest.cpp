@@ -83,6 +83,10 @@ TEST_F(LightLayerDbTest, EditsReportWhatTheyDid)
     const orb::LightLayerId x = live.create_layer("X", orb::InvalidId);
     EXPECT_TRUE(live.set_layer_name(x, "Y"));
     EXPECT_FALSE(live.set_layer_name(12, "Y"));
+    const std::pair<orb::LightLayerId, orb::LightLayerId> badClones[] = {{x, x}, {12, x}, {x, 12}};
+    for (const auto& [target, source] : badClones)
+        EXPECT_FALSE(live.clone_layer(target, source)) << target << " " << source;
+    EXPECT_TRUE(live.clone_layer(x, 1));
     const std::pair<orb::LightLayerId, bool> deletions[] = {{x, true}, {1, false}, {12, false}};
     for (const auto& [layer, ok] : deletions)
         EXPECT_EQ(live.delete_n_remap_layer(runtime.scene(), layer), ok) << layer;

@@ -138,6 +138,16 @@ TEST_F(ColorScene, ReferenceCountsReachThroughMultiColors)
     EXPECT_EQ(orb_color_reference_count(scene(), blue), 0u);
     EXPECT_EQ(orb_color_reference_count(nullptr, red), 0u);
 
+    // Unique names are asked for plain or multi colours with a name only.
+    char* unique = nullptr;
+    EXPECT_TRUE(orb_color_find_unique_name(scene(), "Red", {}, orbColor_extended::Plain, &unique));
+    EXPECT_STREQ(unique, "Red 1");
+    orb_free(unique);
+    unique = nullptr;
+    EXPECT_FALSE(orb_color_find_unique_name(scene(), "", {}, orbColor_extended::Plain, &unique));
+    EXPECT_FALSE(orb_color_find_unique_name(scene(), "Red", {}, orbColor_extended::ColorType(7), &unique));
+    EXPECT_EQ(unique, nullptr);
+
     // A host-side rename moves the colour revision only when the name changes.
     const auto before = revisions();
     EXPECT_TRUE(runtime->setColorName(red, "Red"));
@@ -145,6 +155,31 @@ TEST_F(ColorScene, ReferenceCountsReachThroughMultiColors)
     EXPECT_TRUE(runtime->setColorName(red, "Crimson"));
     EXPECT_NE(revisions().first, before.first);
     EXPECT_FALSE(runtime->setColorName(4242, "x"));
+}
+
+// Activation moves the active bit (2) alone; a deleted colorway (bit 1) cannot be activated.
+TEST_F(ColorScene, ActivationMovesOnlyTheActiveBit)
+{
+    const orb::ColorwayId summer = runtime->createColorway("Summer", {}, {});
+    const orb::ColorwayId winter = runtime->createColorway("Winter", {}, {});
+    const auto flags = [&](orb::ColorwayId id) {
+        orb::Record* record = runtime->colorwayRecord(id);
+        const auto f = value<std::uint32_t>(record, "flags");
+        runtime->releaseColorway(record);
+        return f;
+    };
+    EXPECT_TRUE(runtime->activateColorway(summer));
+    EXPECT_EQ(flags(summer), 2u);
+    EXPECT_TRUE(runtime->activateColorway(winter));
+    EXPECT_EQ(flags(summer), 0u);
+    EXPECT_EQ(flags(winter), 2u);
+
+    orb::Record* record = runtime->colorwayRecord(summer);
+    setValue(record, "flags", std::uint32_t(1));
+    EXPECT_TRUE(runtime->commitColorway(record));
+    runtime->releaseColorway(record);
+    EXPECT_FALSE(runtime->activateColorway(summer));
+    EXPECT_EQ(flags(winter), 2u);
 }
 
 TEST_F(ColorScene, HostAndLibraryMayTouchTheSceneFromTwoThreads)

@@ -35,6 +35,10 @@ TEST_F(BrushNodesTest, AttributesMustMatchTheNodeType)
 {
     orbBrush_node* target = build("orb.painter.stamp.float.solid01");
     ASSERT_NE(target, nullptr);
+    EXPECT_EQ(find(target, "value")->value.number, 1.0f);  // the types' defaults
+    orbBrush_node* jitter = build("orb.painter.stamp.float.solid01jitter");
+    EXPECT_EQ(find(jitter, "value")->value.number, 1.0f);
+    EXPECT_EQ(find(jitter, "jitter")->value.number, 0.0f);
     const float half = 0.5f;
     const std::int32_t three = 3;
     const orbColor red{1, 0, 0};

@@ -124,6 +124,11 @@ TEST_F(IorFileTest, HostileInputKeepsTheRules)
     EXPECT_EQ(big.values.mid(0, 3), (QList<float>{400, 1.5f, 0.1f}));
     EXPECT_EQ(big.values.mid(3), (QList<float>{700, INFINITY, 0}));
 
+    // A number exactly as long as the reader's small buffer goes through the long path.
+    const Loaded edge = loadText("edge.nk", "4 400.0 700.0 1\n1." + std::string(62, '0') + " 0.1\n1.5 0.1\n");
+    ASSERT_TRUE(edge.ok);
+    EXPECT_EQ(edge.values.mid(0, 3), (QList<float>{400, 1, 0.1f}));
+
     std::mt19937 random(7);
     std::string garbage(1 << 20, '\0');
     for (char& c : garbage)
