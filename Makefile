@@ -3,10 +3,10 @@
 
 PACKAGES := cmake ninja-build g++ ccache qt6-base-dev nlohmann-json3-dev \
             libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev \
-            qt6-tools-dev qt6-l10n-tools pkg-config doxygen
+            qt6-tools-dev qt6-l10n-tools pkg-config doxygen xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build demo test translations translations-check bench asan tsan fuzz example example-ubsan \
+.PHONY: all deps configure build demo test translations translations-check studio screenshots bench asan tsan fuzz example example-ubsan \
         example-pkgconfig docs clean
 
 all: build
@@ -30,6 +30,16 @@ demo: configure
 
 test: build
 	ctest --preset default
+
+# The reference user interface over the in-memory renderer.
+studio: configure
+	cmake --build --preset default --target zsg-studio
+	build/default/examples/studio/zsg-studio
+
+# PNGs of the studio's window and each dock, for the README.
+screenshots: configure
+	cmake --build --preset default --target zsg-studio
+	QT_QPA_PLATFORM=offscreen build/default/examples/studio/zsg-studio --screenshots docs/screenshots
 
 # Re-extracts translations/zscenegraph.ts after a user text changed; commit the result.
 translations: configure

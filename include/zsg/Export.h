@@ -6,3 +6,4 @@
 #define ZSG_EXPORT __attribute__((visibility("default")))    // libzscenegraph
 #define ZCORE_EXPORT __attribute__((visibility("default")))  // libzcore (host core stand-in)
 #define ORB_EXPORT __attribute__((visibility("default")))    // liborbmem (renderer stand-in)
+#define ZSG_WIDGETS_EXPORT __attribute__((visibility("default")))  // libzscenegraph_widgets (optional Qt Widgets)

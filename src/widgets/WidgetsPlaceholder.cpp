@@ -1,0 +1,1 @@
+#include <zsg/widgets/WidgetsPlaceholder.h>
