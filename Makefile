@@ -76,12 +76,14 @@ fuzz: deps
 	  $$f -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 -print_final_stats=1 build/fuzz/corpus/$$(basename $$f) || exit 1; \
 	done
 
-# Builds and runs the example host against the installed package only.
+# Builds and runs the example host, and its brush panel (the widgets
+# component), against the installed package only.
 example: build
 	cmake --install build/default --prefix build/install
 	cmake -S examples/host -B build/example -G Ninja -DCMAKE_PREFIX_PATH=$(CURDIR)/build/install
 	cmake --build build/example
 	build/example/zsg-example-host
+	build/example/zsg-example-panel
 
 # The same host built with UBSan (vptr check included) against the installed
 # package: it links only if the type information hosts need is exported.
@@ -91,6 +93,7 @@ example-ubsan: build
 	  -DCMAKE_CXX_FLAGS="-fsanitize=undefined -fsanitize=vptr -fno-sanitize-recover=undefined"
 	cmake --build build/example-ubsan
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 build/example-ubsan/zsg-example-host
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 build/example-ubsan/zsg-example-panel
 
 # The same host built with pkg-config alone, as a host without CMake builds it.
 example-pkgconfig: build
@@ -101,6 +104,10 @@ example-pkgconfig: build
 	  -DZSG_TRANSLATIONS_DIR=\"$$(pkg-config --variable=translationsdir zscenegraph)\" \
 	  $$(pkg-config --cflags --libs zscenegraph orbmem) -Wl,-rpath,$$(pkg-config --variable=libdir zscenegraph)
 	build/example-pkgconfig/zsg-example-host
+	export PKG_CONFIG_PATH=$(CURDIR)/build/install/lib/pkgconfig; \
+	g++ -std=c++20 -fPIC examples/host/panel.cpp -o build/example-pkgconfig/zsg-example-panel \
+	  $$(pkg-config --cflags --libs zscenegraph-widgets orbmem) -Wl,-rpath,$$(pkg-config --variable=libdir zscenegraph)
+	build/example-pkgconfig/zsg-example-panel
 
 # API reference from the public headers into build/docs/html. An exported
 # class without a brief, or any warning other than an undocumented member, fails.

@@ -1,0 +1,152 @@
+// The studio in a real X server: real windows, real input through the X
+// connection, shortcuts through the window system's key events. Each step
+// checks the renderer's records, not just what the widgets show.
+
+#include "ExampleScene.h"
+#include "StudioWindow.h"
+
+#include <zsg/widgets/PaintLayerListModel.h>
+#include <zsg/widgets/ParameterPanel.h>
+#include <zsg/widgets/UndoHistoryView.h>
+
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QListView>
+#include <QScrollArea>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
+
+class StudioX11Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
+    void init();
+    void cleanup();
+    void sliderDragIsOneStepAndCtrlZUndoesIt();
+    void paintLayerCheckBoxReachesTheRendererAndTheHistoryUndoesIt();
+
+private:
+    float brushSize() const;
+    bool rendererLayerVisible(const std::string& name);
+    void undoFromTheKeyboard();
+
+    std::unique_ptr<studio::ExampleScene> m_scene;
+    std::unique_ptr<studio::StudioWindow> m_window;
+};
+
+void StudioX11Test::init()
+{
+    m_scene = std::make_unique<studio::ExampleScene>();
+    m_window = std::make_unique<studio::StudioWindow>(*m_scene);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void StudioX11Test::cleanup()
+{
+    m_window.reset();
+    m_scene.reset();
+}
+
+// What the renderer's brush node holds: the parameter's holder points into its record.
+float StudioX11Test::brushSize() const
+{
+    float size = 0;
+    m_scene->brush->parameter(QStringLiteral("basic_size_px_value")).getp(&size);
+    return size;
+}
+
+bool StudioX11Test::rendererLayerVisible(const std::string& name)
+{
+    m_scene->tasks.waitForIdle();
+    for (const orb::PaintLayer& layer : m_scene->runtime.paintSurface(m_scene->surface)->layers)
+        if (layer.name == name)
+            return layer.visible;
+    return false;
+}
+
+void StudioX11Test::undoFromTheKeyboard()
+{
+    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+}
+
+void StudioX11Test::sliderDragIsOneStepAndCtrlZUndoesIt()
+{
+    auto* dock = m_window->findChild<QDockWidget*>(QStringLiteral("brushDock"));
+    QVERIFY(dock);
+    auto* panel = dock->findChild<zsg::ParameterPanel*>();
+    QVERIFY(panel);
+    QWidget* editor = panel->editor(QStringLiteral("basic_size_px_value"));
+    QVERIFY(editor);
+    auto* slider = editor->findChild<QSlider*>();
+    QVERIFY(slider);
+    dock->findChild<QScrollArea*>()->ensureWidgetVisible(slider);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+    const float before = brushSize();
+    const int sliderBefore = slider->value();
+    const int y = slider->height() / 2;
+    // Press on the handle, move right in ten steps, release.
+    const int handle = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), slider->value(),
+                                                       slider->width());
+    QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(qBound(4, handle, slider->width() - 4), y));
+    for (int i = 1; i <= 10; ++i)
+        QTest::mouseMove(slider, QPoint(qBound(4, handle + i * slider->width() / 20, slider->width() - 4), y));
+    QTest::mouseRelease(slider, Qt::LeftButton, {},
+                        QPoint(qBound(4, handle + slider->width() / 2, slider->width() - 4), y));
+    QCoreApplication::processEvents();
+
+    QVERIFY2(brushSize() != before, "the drag did not reach the brush node");
+    QCOMPARE(m_scene->undoStack.count(), 1);
+
+    undoFromTheKeyboard();
+    QCOMPARE(brushSize(), before);
+    QCOMPARE(m_scene->undoStack.index(), 0);
+    QCOMPARE(slider->value(), sliderBefore);  // the panel follows the undo
+}
+
+void StudioX11Test::paintLayerCheckBoxReachesTheRendererAndTheHistoryUndoesIt()
+{
+    auto* dock = m_window->findChild<QDockWidget*>(QStringLiteral("paintDock"));
+    QVERIFY(dock);
+    auto* view = dock->findChild<QListView*>();
+    QVERIFY(view);
+    const QModelIndex scratches = view->model()->index(0, 0);
+    QCOMPARE(scratches.data().toString(), QStringLiteral("Scratches"));
+    QVERIFY(rendererLayerVisible("Scratches"));
+
+    // Click on the check indicator of the first row, where the style draws it.
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.rect = view->visualRect(scratches);
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    const QRect check = view->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, check.center());
+    QCoreApplication::processEvents();
+    QVERIFY(!rendererLayerVisible("Scratches"));
+    QCOMPARE(scratches.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+
+    // The history's first row is the state before every step.
+    auto* history = m_window->findChild<zsg::UndoHistoryView*>();
+    QVERIFY(history);
+    QCOMPARE(history->model()->rowCount(), 2);
+    QTest::mouseClick(history->viewport(), Qt::LeftButton, {}, history->visualRect(history->model()->index(0, 0)).center());
+    QCoreApplication::processEvents();
+    QVERIFY(rendererLayerVisible("Scratches"));
+    QCOMPARE(scratches.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+    QCOMPARE(m_scene->undoStack.index(), 0);
+
+    QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCoreApplication::processEvents();
+    QVERIFY(!rendererLayerVisible("Scratches"));
+    QCOMPARE(m_scene->undoStack.index(), 1);
+}
+
+QTEST_MAIN(StudioX11Test)
+#include "StudioX11Test.moc"
