@@ -1,1 +1,0 @@
-#include <zsg/widgets/WidgetsPlaceholder.h>
