@@ -299,6 +299,7 @@ void StudioWindow::Private::buildLightLayers()
     lightLayerView = new QTreeView;
     lightLayerView->setModel(lightLayers);
     lightLayerView->setAccessibleName(tr("Light layers"));
+    lightLayerView->setHeaderHidden(true);
     lightLayerView->expandAll();
     layout->addWidget(lightLayerView);
     layout->addWidget(new QLabel(tr("Scene lights:")));
@@ -507,8 +508,14 @@ StudioWindow::StudioWindow(ExampleScene& scene, QWidget* parent)
     d->buildPaint();
     d->buildBrushAndHistory();
     d->buildMenus();
-    // Tab order follows the docks as they are laid out.
     resize(1400, 900);
+    QList<QDockWidget*> docks;
+    QList<int> widths;
+    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
+        docks << dock;
+        widths << (dockWidgetArea(dock) == Qt::LeftDockWidgetArea ? 320 : 560);
+    }
+    resizeDocks(docks, widths, Qt::Horizontal);
 }
 
 StudioWindow::~StudioWindow() = default;

@@ -64,7 +64,8 @@ float StudioX11Test::brushSize() const
 bool StudioX11Test::rendererLayerVisible(const std::string& name)
 {
     m_scene->tasks.waitForIdle();
-    for (const orb::PaintLayer& layer : m_scene->runtime.paintSurface(m_scene->surface)->layers)
+    const std::optional<orb::PaintSurfaceContent> surface = m_scene->runtime.paintSurface(m_scene->surface);
+    for (const orb::PaintLayer& layer : surface->layers)
         if (layer.name == name)
             return layer.visible;
     return false;
