@@ -9,7 +9,15 @@
 #include <zsg/widgets/ParameterPanel.h>
 #include <zsg/widgets/UndoHistoryView.h>
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QGuiApplication>
 #include <QListView>
 #include <QScrollArea>
@@ -27,6 +35,7 @@ private slots:
     void cleanup();
     void sliderDragIsOneStepAndCtrlZUndoesIt();
     void paintLayerCheckBoxReachesTheRendererAndTheHistoryUndoesIt();
+    void everyTextOnScreenIsTranslated();
 
 private:
     float brushSize() const;
@@ -135,7 +144,7 @@ void StudioX11Test::paintLayerCheckBoxReachesTheRendererAndTheHistoryUndoesIt()
 
     // The history's first row is the state before every step.
     auto* history = m_window->findChild<zsg::UndoHistoryView*>();
-    QVERIFY(history);
+    QVERIFY(history && history->model());
     QCOMPARE(history->model()->rowCount(), 2);
     QTest::mouseClick(history->viewport(), Qt::LeftButton, {}, history->visualRect(history->model()->index(0, 0)).center());
     QCoreApplication::processEvents();
@@ -147,6 +156,81 @@ void StudioX11Test::paintLayerCheckBoxReachesTheRendererAndTheHistoryUndoesIt()
     QCoreApplication::processEvents();
     QVERIFY(!rendererLayerVisible("Scratches"));
     QCOMPARE(m_scene->undoStack.index(), 1);
+}
+
+namespace {
+
+// Every source text of the catalogue, whatever its context.
+QSet<QString> catalogueSources()
+{
+    QFile file(QStringLiteral(ZSG_SOURCE_CATALOGUE));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QSet<QString> sources;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source")
+            sources.insert(xml.readElementText());
+    return sources;
+}
+
+void addModelTexts(const QAbstractItemModel* model, const QModelIndex& parent, QStringList& texts)
+{
+    for (int row = 0; row < model->rowCount(parent); ++row)
+        for (int column = 0; column < model->columnCount(parent); ++column) {
+            const QModelIndex index = model->index(row, column, parent);
+            texts << index.data().toString() << index.data(Qt::ToolTipRole).toString();
+            addModelTexts(model, index, texts);
+        }
+}
+
+// What the window shows a user: titles, labels, buttons, tooltips, accessible
+// names, menu entries, combo box items and the rows of every view.
+QStringList textsOnScreen(const QWidget& window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        texts << w->windowTitle() << w->toolTip() << w->accessibleName();
+        if (auto* label = qobject_cast<const QLabel*>(w))
+            texts << label->text();
+        if (auto* button = qobject_cast<const QAbstractButton*>(w))
+            texts << button->text();
+        if (auto* combo = qobject_cast<const QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i);
+        if (auto* view = qobject_cast<const QAbstractItemView*>(w); view && view->model())
+            addModelTexts(view->model(), {}, texts);
+    }
+    for (const QAction* action : window.findChildren<QAction*>())
+        texts << action->text() << action->toolTip();
+    texts.removeAll(QString());
+    return texts;
+}
+
+} // namespace
+
+// Under a translation in which every catalogue text reads [[text]], no text
+// on screen may still be a catalogue text: that one missed its translation
+// (no tr(), or a context lupdate filed elsewhere).
+void StudioX11Test::everyTextOnScreenIsTranslated()
+{
+    cleanup();
+    QTranslator pseudo;
+    QVERIFY(pseudo.load(QStringLiteral(ZSG_PSEUDO_QM)));
+    QCoreApplication::installTranslator(&pseudo);
+    const QSet<QString> sources = catalogueSources();
+    QVERIFY(!sources.isEmpty());
+    {
+        studio::ExampleScene scene;
+        studio::StudioWindow window(scene);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList texts = textsOnScreen(window);
+        for (const QString& text : texts)
+            QVERIFY2(!sources.contains(text), qPrintable("untranslated: " + text));
+        QVERIFY(texts.filter(QRegularExpression(QStringLiteral("^\\[\\[.*\\]\\]$"))).size() > 40);
+    }
+    QCoreApplication::removeTranslator(&pseudo);
 }
 
 QTEST_MAIN(StudioX11Test)
