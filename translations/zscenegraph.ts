@@ -79,6 +79,13 @@
     </message>
 </context>
 <context>
+    <name>ZBrushParameterCommand</name>
+    <message>
+        <source>3D Paint change brush %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ZCreateColorwayCommand</name>
     <message>
         <source>Create Colorway</source>
@@ -379,6 +386,74 @@ Requires a pressure sensitive tablet.</source>
     </message>
     <message>
         <source>Delete Light Layer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::ColorPanelBinding</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::ParameterPanel</name>
+    <message>
+        <source>units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This parameter is invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value type %1 is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The minimum %1 is greater than the maximum %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset %1 to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This parameter has no value to edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::UndoHistoryModel</name>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::UndoHistoryView</name>
+    <message>
+        <source>Undo history</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

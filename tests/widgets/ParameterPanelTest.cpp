@@ -1,0 +1,204 @@
+// The panel on its own: which rows it refuses and why, when editors commit,
+// and the default mark with its reset, over parameters the test owns.
+
+#include "ParameterValue.h"
+
+#include <zsg/values/Parameter.h>
+#include <zsg/values/Variant.h>
+#include <zsg/widgets/ParameterPanel.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+#include <limits>
+
+using namespace zsg;
+using Gesture = ParameterPanel::Gesture;
+
+namespace {
+
+// A holder of a type number the library does not know.
+struct StrangeVariant : Variant {
+    Type type() const override { return Type(99); }
+};
+
+Parameter floatParameter(float value, float low, float high)
+{
+    return Parameter::Builder("p", "P").value(new ValueVariant<float>(value)).limits(low, high);
+}
+
+QLabel* labelOf(const ParameterPanel& panel, const QString& name)
+{
+    for (QLabel* label : panel.findChildren<QLabel*>())
+        if (label->buddy() == panel.editor(name))
+            return label;
+    return nullptr;
+}
+
+struct Edit {
+    Gesture gesture;
+    QString text;
+};
+
+} // namespace
+
+class ParameterPanelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void badInputRowsAreDisabledWithTheReason_data()
+    {
+        QTest::addColumn<Parameter>("parameter");
+        QTest::addColumn<QString>("reason");  // empty: an editable row
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        Parameter::Builder ints("p", "P");
+        ints.value(new ValueVariant<std::int32_t>(3)).limits(5, 1);
+        QTest::newRow("float minimum above maximum") << floatParameter(0.5f, 2, 1)
+                                                     << "The minimum 2 is greater than the maximum 1.";
+        QTest::newRow("integer minimum above maximum") << Parameter(ints) << "The minimum 5 is greater than the maximum 1.";
+        QTest::newRow("NaN limit") << floatParameter(0.5f, nan, 1) << "The minimum nan is greater than the maximum 1.";
+        QTest::newRow("NaN value") << floatParameter(nan, 0, 1) << "The value is not a number.";
+        QTest::newRow("no holder") << Parameter(Parameter::Builder("p", "P").value(nullptr))
+                                   << "This parameter is invalid.";
+        QTest::newRow("unknown type") << Parameter(Parameter::Builder("p", "P").value(new StrangeVariant))
+                                      << "The value type 99 is unknown.";
+        QTest::newRow("equal limits") << floatParameter(1, 1, 1) << QString();
+        QTest::newRow("fine") << floatParameter(0.5f, 0, 1) << QString();
+    }
+
+    void badInputRowsAreDisabledWithTheReason()
+    {
+        QFETCH(Parameter, parameter);
+        QFETCH(QString, reason);
+        ParameterPanel panel;
+        panel.setParameters({parameter});
+        QWidget* editor = panel.editor("p");
+        QVERIFY(editor);
+        QCOMPARE(editor->isEnabled(), reason.isEmpty());
+        if (!reason.isEmpty())
+            QCOMPARE(editor->toolTip(), reason);
+        panel.resetToDefault("p");  // must neither crash nor write
+        QVERIFY(!panel.differsFromDefault("p"));
+    }
+
+    void flagsDecideEditableAndShown()
+    {
+        Parameter readOnly = Parameter::Builder("ro", "Read only").value(new ValueVariant<bool>(true)).enabled(false)
+                                 .toolTip("Why not");
+        Parameter hidden = Parameter::Builder("h", "Hidden").value(new ValueVariant<bool>(true));
+        hidden.setMetaData(QVariantMap{{"hidden", true}});
+        Parameter shown = Parameter::Builder("s", "Shown").value(new ValueVariant<bool>(true));
+        shown.setMetaData(QVariantMap{{"hidden", false}});
+        ParameterPanel panel;
+        panel.setParameters({readOnly, hidden, shown});
+        QVERIFY(!panel.editor("ro")->isEnabled());
+        QCOMPARE(panel.editor("ro")->toolTip(), "Why not");
+        QVERIFY(!panel.editor("h"));
+        QVERIFY(panel.editor("s")->isEnabled());
+        QCOMPARE(panel.parameters().size(), 2);
+        const bool off = false;
+        readOnly.setp(&off);
+        panel.resetToDefault("ro");  // a read-only row is not reset either
+        QVERIFY(panel.differsFromDefault("ro"));
+    }
+
+    // Typing changes nothing; editing finished commits once, and only a change.
+    void editorsCommitWhenEditingFinishes_data()
+    {
+        QTest::addColumn<Parameter>("parameter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("committed");
+        QTest::newRow("string") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<QString>("ab")))
+                                << "cd" << "\"cd\"";
+        QTest::newRow("integer") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<std::int32_t>(1)))
+                                 << "12" << "12";
+        QTest::newRow("float spin box") << floatParameter(0.5f, 0, 10) << "7.25" << "7.25";
+    }
+
+    void editorsCommitWhenEditingFinishes()
+    {
+        QFETCH(Parameter, parameter);
+        QFETCH(QString, typed);
+        QFETCH(QString, committed);
+        ParameterPanel panel;
+        QList<Edit> edits;
+        panel.setEditHandler([&](const Parameter& p, const Variant& value, Gesture gesture) {
+            QCOMPARE(p.name(), "p");
+            edits << Edit{gesture, valueText(value)};
+        });
+        panel.setParameters({parameter});
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QWidget* editor = panel.editor("p");
+        QWidget* line = editor->findChild<QDoubleSpinBox*>() ? editor->findChild<QDoubleSpinBox*>() : editor;
+        line->setFocus();
+        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(line, typed);
+        QVERIFY(edits.isEmpty());
+        QTest::keyClick(line, Qt::Key_Return);
+        QCOMPARE(edits.size(), 1);
+        QCOMPARE(edits[0].gesture, Gesture::Finished);
+        QCOMPARE(edits[0].text, committed);
+        QTest::keyClick(line, Qt::Key_Return);  // unchanged: no second edit
+        QCOMPARE(edits.size(), 1);
+        panel.refresh();  // the handler wrote nothing: the editor shows the parameter again
+        QCOMPARE(edits.size(), 1);
+        QVERIFY(!panel.differsFromDefault("p"));
+    }
+
+    // Without a handler the panel writes; the mark follows the value, reset clears it.
+    void markFollowsTheValueAndResetRestores()
+    {
+        Enumerable choice{{{1, "One"}, {2, "Two"}}, 1};
+        Parameter enumerable = Parameter::Builder("e", "Enum").value(new ValueVariant<Enumerable>(choice));
+        Parameter flag = Parameter::Builder("b", "Flag").value(new ValueVariant<bool>(false));
+        ParameterPanel panel;
+        panel.setParameters({enumerable, flag});
+        auto* combo = static_cast<QComboBox*>(panel.editor("e"));
+        QCOMPARE(combo->currentText(), "One");
+        combo->setCurrentIndex(1);
+        emit combo->activated(1);
+        static_cast<QCheckBox*>(panel.editor("b"))->click();
+        Enumerable now;
+        enumerable.getp(&now);
+        QCOMPARE(now.current, 2);
+        for (const QString name : {"e", "b"}) {
+            QVERIFY2(panel.differsFromDefault(name), qPrintable(name));
+            QVERIFY(labelOf(panel, name)->font().bold());
+        }
+        const auto resets = panel.findChildren<QToolButton*>();
+        QCOMPARE(std::count_if(resets.begin(), resets.end(), [](QToolButton* b) { return b->isEnabled(); }), 2);
+        resets[0]->click();
+        enumerable.getp(&now);
+        QCOMPARE(now.current, 1);
+        QCOMPARE(combo->currentText(), "One");
+        QVERIFY(!panel.differsFromDefault("e"));
+        QVERIFY(!resets[0]->isEnabled());
+        QVERIFY(!labelOf(panel, "e")->font().bold());
+
+        // A new default makes the current value the changed one, or not.
+        panel.setDefaultValue("b", ValueVariant<bool>(true));
+        QVERIFY(!panel.differsFromDefault("b"));
+        panel.setDefaultValue("b", ValueVariant<QString>("wrong type"));
+        QVERIFY(!panel.differsFromDefault("b"));
+        panel.resetToDefault("b");
+        bool on = false;
+        flag.getp(&on);
+        QVERIFY(on);
+
+        panel.removeParameter("e");
+        QVERIFY(!panel.editor("e"));
+        QCOMPARE(panel.parameters().size(), 1);
+    }
+};
+
+QTEST_MAIN(ParameterPanelTest)
+#include "ParameterPanelTest.moc"
