@@ -360,6 +360,13 @@ Requires a pressure sensitive tablet.</source>
     </message>
 </context>
 <context>
+    <name>ZRenameLightLayerCommand</name>
+    <message>
+        <source>Rename Light Layer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ZUndoCommand</name>
     <message>
         <source>Update light layer</source>
@@ -379,6 +386,60 @@ Requires a pressure sensitive tablet.</source>
     </message>
     <message>
         <source>Delete Light Layer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::ColorListModel</name>
+    <message>
+        <source>%1
+RGB %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::LightLayerTreeModel</name>
+    <message>
+        <source>Light %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::PaintLayerListModel</name>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown blend mode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unnamed layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blend mode: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
