@@ -79,13 +79,6 @@
     </message>
 </context>
 <context>
-    <name>ZBrushParameterCommand</name>
-    <message>
-        <source>3D Paint change brush %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ZCreateColorwayCommand</name>
     <message>
         <source>Create Colorway</source>
@@ -390,6 +383,191 @@ Requires a pressure sensitive tablet.</source>
     </message>
 </context>
 <context>
+    <name>studio</name>
+    <message>
+        <source>Write PNGs of the window and each dock to &lt;dir&gt;, then quit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>studio::MaterialInfoCommand</name>
+    <message>
+        <source>Edit Material Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>studio::StudioWindow</name>
+    <message>
+        <source>Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Multi Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Plain Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multi Colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colorways</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Colorway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Material Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene lights:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene lights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reversed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding lights to a reversed layer removes them, and removing adds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Lights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Lights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blend mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blend mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paint Layers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layer Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene Graph Studio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The in-memory renderer draws nothing: its records change as you edit in the docks. Ctrl+Z undoes, Ctrl+Shift+Z redoes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::ColorListModel</name>
+    <message>
+        <source>%1
+RGB %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zsg::ColorPanelBinding</name>
     <message>
         <source>Name</source>
@@ -397,6 +575,52 @@ Requires a pressure sensitive tablet.</source>
     </message>
     <message>
         <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::LightLayerTreeModel</name>
+    <message>
+        <source>Light %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::PaintLayerListModel</name>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown blend mode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unnamed layer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blend mode: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -454,6 +678,20 @@ Requires a pressure sensitive tablet.</source>
     <name>zsg::UndoHistoryView</name>
     <message>
         <source>Undo history</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::ZBrushParameterCommand</name>
+    <message>
+        <source>3D Paint change brush %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zsg::ZRenameLightLayerCommand</name>
+    <message>
+        <source>Rename Light Layer (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,7 +9,7 @@ namespace zsg {
 ZBrushParameterCommand::ZBrushParameterCommand(std::weak_ptr<Writer> writer, const QString& name,
                                                const QString& displayName, std::unique_ptr<Variant> before,
                                                std::unique_ptr<Variant> after)
-    : ZUndoCommand(-1, QCoreApplication::translate("ZBrushParameterCommand", "3D Paint change brush %1").arg(displayName))
+    : ZUndoCommand(-1, QCoreApplication::translate("zsg::ZBrushParameterCommand", "3D Paint change brush %1").arg(displayName))
     , m_writer(std::move(writer))
     , m_name(name)
     , m_before(std::move(before))

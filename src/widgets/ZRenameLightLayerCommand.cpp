@@ -8,7 +8,7 @@ namespace zsg {
 
 ZRenameLightLayerCommand::ZRenameLightLayerCommand(ILightLayerApi* api, orb::LightLayerId layer, std::string newName,
                                                    std::string oldName)
-    : ZUndoCommand(-1, QCoreApplication::translate("ZRenameLightLayerCommand", "Rename Light Layer (%1)")
+    : ZUndoCommand(-1, QCoreApplication::translate("zsg::ZRenameLightLayerCommand", "Rename Light Layer (%1)")
                            .arg(QString::fromStdString(newName))),
       m_api(api),
       m_layer(layer),
