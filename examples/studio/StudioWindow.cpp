@@ -13,6 +13,7 @@
 #include <zsg/widgets/UndoHistoryView.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -479,7 +481,11 @@ void StudioWindow::Private::buildMenus()
     QAction* undo = edit->addAction(tr("&Undo"));
     undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = edit->addAction(tr("&Redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    // The platform's redo keys, and Ctrl+Shift+Z everywhere.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)))
+        redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redo->setShortcuts(redoKeys);
     zsg::ZUndoStack* stack = &scene.undoStack;
     connect(undo, &QAction::triggered, q, [stack] { stack->undo(); });
     connect(redo, &QAction::triggered, q, [stack] { stack->redo(); });
@@ -496,26 +502,24 @@ StudioWindow::StudioWindow(ExampleScene& scene, QWidget* parent)
     : QMainWindow(parent), d(std::make_unique<Private>(this, scene))
 {
     setWindowTitle(tr("Scene Graph Studio"));
-    auto* viewport = new QLabel(tr("The in-memory renderer draws nothing: its records change as you edit in the "
-                                   "docks. Ctrl+Z undoes, Ctrl+Shift+Z redoes."));
-    viewport->setWordWrap(true);
-    viewport->setAlignment(Qt::AlignCenter);
-    viewport->setMargin(24);
-    setCentralWidget(viewport);
+    setDockNestingEnabled(true);
     d->buildColors();
     d->buildMaterials();
     d->buildLightLayers();
     d->buildPaint();
     d->buildBrushAndHistory();
     d->buildMenus();
-    resize(1400, 900);
-    QList<QDockWidget*> docks;
-    QList<int> widths;
-    for (QDockWidget* dock : findChildren<QDockWidget*>()) {
-        docks << dock;
-        widths << (dockWidgetArea(dock) == Qt::LeftDockWidgetArea ? 320 : 560);
-    }
-    resizeDocks(docks, widths, Qt::Horizontal);
+    statusBar()->showMessage(tr("The in-memory renderer draws nothing: its records change as you edit in the docks. "
+                                "Ctrl+Z undoes, Ctrl+Shift+Z redoes."));
+    // No central view: three columns of docks. Colours on the left; light and
+    // paint layers in the middle; the brush and the material on the right.
+    const auto dock = [this](const char* name) { return findChild<QDockWidget*>(QLatin1String(name)); };
+    splitDockWidget(dock("lightLayersDock"), dock("brushDock"), Qt::Horizontal);
+    splitDockWidget(dock("lightLayersDock"), dock("paintDock"), Qt::Vertical);
+    splitDockWidget(dock("brushDock"), dock("materialsDock"), Qt::Vertical);
+    resize(1500, 950);
+    resizeDocks({dock("colorsDock"), dock("lightLayersDock"), dock("brushDock")}, {380, 480, 560}, Qt::Horizontal);
+    resizeDocks({dock("brushDock"), dock("materialsDock")}, {560, 360}, Qt::Vertical);
 }
 
 StudioWindow::~StudioWindow() = default;
@@ -525,6 +529,9 @@ bool StudioWindow::writeScreenshots(const QString& directory)
     if (!QDir().mkpath(directory))
         return false;
     show();
+    // The layout requests of the first show, and of the panels it filled.
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
     bool ok = grab().save(QDir(directory).filePath(QStringLiteral("studio.png")));
     for (QDockWidget* dock : findChildren<QDockWidget*>())
         ok = dock->grab().save(QDir(directory).filePath(dock->objectName() + QStringLiteral(".png"))) && ok;

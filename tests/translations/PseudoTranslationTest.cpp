@@ -291,9 +291,11 @@ TEST(PseudoTranslationTest, CasesCoverTheCatalogue)
             for (const Text& f : filed)
                 EXPECT_NE(f.second, text.second) << "must stay untranslated: " << describe(f).toStdString();
     }
-    for (const Text& text : filed)
-        if (!text.first.startsWith("zsg::") && !text.first.startsWith("studio"))
+    for (const Text& text : filed) {
+        if (!text.first.startsWith("zsg::") && !text.first.startsWith("studio")) {
             EXPECT_TRUE(used.count(text)) << "no case shows " << describe(text).toStdString();
+        }
+    }
     for (const Text& text : used)
         EXPECT_TRUE(filed.count(text)) << "not in the catalogue: " << describe(text).toStdString();
 }

@@ -226,8 +226,12 @@ void StudioX11Test::everyTextOnScreenIsTranslated()
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QStringList texts = textsOnScreen(window);
+        // Attribute names are the schema's data, shown as they are.
+        QSet<QString> data;
+        for (const zsg::CMFAttribute& attribute : scene.graph->cmfManager()->schema().attributes)
+            data.insert(attribute.name);
         for (const QString& text : texts)
-            QVERIFY2(!sources.contains(text), qPrintable("untranslated: " + text));
+            QVERIFY2(!sources.contains(text) || data.contains(text), qPrintable("untranslated: " + text));
         QVERIFY(texts.filter(QRegularExpression(QStringLiteral("^\\[\\[.*\\]\\]$"))).size() > 40);
     }
     QCoreApplication::removeTranslator(&pseudo);
