@@ -127,11 +127,13 @@ struct StudioWindow::Private : zsg::IEventListener {
     int selectedPaintIndex() const;
     zsg::IPainterSurface* surface() const { return graph()->painterManager()->painter()->surface(scene.surface); }
 
-    // Materials announce their descriptions; the panel follows whatever changed them.
+    // The material panel follows whatever changed a description or the schema.
     void handleEvent(zsg::Event* event) override
     {
         if (event->type() == zsg::EventType::MaterialDescriptionChanged)
             readMaterial();
+        else if (event->type() == zsg::EventType::CMFSchemaChanged)
+            showMaterial();
     }
 };
 
@@ -238,6 +240,7 @@ void StudioWindow::Private::buildMaterials()
     dock(tr("Material Information"), QStringLiteral("materialsDock"), page, Qt::RightDockWidgetArea);
     connect(materialBox, &QComboBox::currentIndexChanged, q, [this] { showMaterial(); });
     graph()->eventQueue()->addListener(this, zsg::EventType::MaterialDescriptionChanged);
+    graph()->eventQueue()->addListener(this, zsg::EventType::CMFSchemaChanged);
     showMaterial();
 }
 

@@ -14,6 +14,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -35,6 +36,7 @@ private slots:
     void cleanup();
     void sliderDragIsOneStepAndCtrlZUndoesIt();
     void paintLayerCheckBoxReachesTheRendererAndTheHistoryUndoesIt();
+    void typedMaterialInformationCommitsOnEnter();
     void everyTextOnScreenIsTranslated();
 
 private:
@@ -156,6 +158,36 @@ void StudioX11Test::paintLayerCheckBoxReachesTheRendererAndTheHistoryUndoesIt()
     QCoreApplication::processEvents();
     QVERIFY(!rendererLayerVisible("Scratches"));
     QCOMPARE(m_scene->undoStack.index(), 1);
+}
+
+// Typing changes nothing until the field's editing finishes; then one step
+// writes the material's record, and Ctrl+Z takes it back.
+void StudioX11Test::typedMaterialInformationCommitsOnEnter()
+{
+    const std::string key = zsg::cmfKeyString.at(zsg::CMFKey::Vendor);
+    const orb::MaterialId material = m_scene->materialIds.front();
+    const auto vendor = [&]() -> std::string {
+        const std::optional<orb::MaterialContent> content = m_scene->runtime.materialContent(material);
+        for (const auto& [k, v] : content->keyValues)
+            if (k == key)
+                return v;
+        return "(none)";
+    };
+    auto* dock = m_window->findChild<QDockWidget*>(QStringLiteral("materialsDock"));
+    QVERIFY(dock);
+    auto* field = qobject_cast<QLineEdit*>(dock->findChild<zsg::ParameterPanel*>()->editor(QString::fromStdString(key)));
+    QVERIFY(field);
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, QStringLiteral("Tannery"));
+    QCOMPARE(vendor(), std::string("(none)"));
+    QCOMPARE(m_scene->undoStack.count(), 0);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(vendor(), std::string("Tannery"));
+    QCOMPARE(m_scene->undoStack.count(), 1);
+
+    undoFromTheKeyboard();
+    QCOMPARE(vendor(), std::string("(none)"));
+    QCOMPARE(field->text(), QString());
 }
 
 namespace {
