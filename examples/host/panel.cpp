@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     // A typed value commits when editing finishes: one undo step.
     spin->setValue(spin->value() + 1);
     emit spin->editingFinished();
-    std::printf("panel ok: %d rows' parameters, %d undo step \"%s\"\n", int(panel.parameters().size()), undo.count(),
+    std::printf("panel ok: %d parameters, %d undo step \"%s\"\n", int(panel.parameters().size()), undo.count(),
                 qPrintable(undo.text(0)));
     undo.clear();
     return undo.count() == 0 ? 0 : 1;
