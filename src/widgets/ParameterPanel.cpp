@@ -160,7 +160,14 @@ ParameterPanel::ParameterPanel(QWidget* parent) : QWidget(parent), d(std::make_u
     d->layout->setColumnStretch(1, 1);
 }
 
-ParameterPanel::~ParameterPanel() = default;
+ParameterPanel::~ParameterPanel()
+{
+    // The editors' widgets are the panel's children, which QWidget deletes after
+    // the rows and their editors; a focus change on the way (a line edit
+    // finishing its editing) must reach neither a freed editor nor a handler.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+}
 
 void ParameterPanel::setEditHandler(EditHandler handler)
 {
@@ -211,6 +218,14 @@ void ParameterPanel::removeParameter(const QString& name)
     if (it == d->rows.end())
         return;
     Private::Row& row = **it;
+    // Deleting a focused editor moves the focus; its own widgets stay silent.
+    for (QWidget* widget : {static_cast<QWidget*>(row.label), row.field, static_cast<QWidget*>(row.reset)}) {
+        if (!widget)
+            continue;
+        widget->blockSignals(true);
+        for (QObject* child : widget->findChildren<QObject*>())
+            child->blockSignals(true);
+    }
     delete row.label;
     delete row.field;
     delete row.reset;
