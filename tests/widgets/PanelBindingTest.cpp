@@ -183,6 +183,18 @@ private slots:
         QVERIFY(panel->differsFromDefault("basic_opacity_percent"));
     }
 
+    // The commands outlive the binding on the stack; then they touch nothing.
+    void commandsOfAGoneBindingDoNothing()
+    {
+        drag(opacitySlider(), -200);
+        const float dragged = opacityRecord();
+        binding.reset();
+        QVERIFY(!scene->undo.undo());
+        QCOMPARE(scene->undo.index(), 0);
+        QCOMPARE(opacityRecord(), dragged);
+        QVERIFY(!scene->undo.redo());
+    }
+
     void historyClicksMoveRendererAndPanel()
     {
         UndoHistoryView view(&scene->undo);
@@ -245,6 +257,15 @@ private slots:
         QCOMPARE(swatchColor(colors.editor("color")), QColor(255, 0, 250));
         scene->undo.undo();
         QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::red));
+
+        // A cancelled dialog puts the colour back, as one more step.
+        static_cast<QToolButton*>(colors.editor("color"))->click();
+        dialog = colors.editor("color")->findChild<QColorDialog*>("colorDialog");
+        dialog->setCurrentColor(Qt::blue);
+        QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::blue));
+        dialog->reject();
+        QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::red));
+        QCOMPARE(scene->undo.count(), 1);
 
         auto* name = static_cast<QLineEdit*>(colors.editor("name"));
         name->setText("Crimson");

@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -110,6 +111,60 @@ private slots:
         QVERIFY(panel.differsFromDefault("ro"));
     }
 
+    void descriptionsShapeTheNumberEditors_data()
+    {
+        QTest::addColumn<Parameter>("parameter");
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("sliderAt");  // of 1000
+        QTest::addColumn<int>("decimals");
+        const auto number = [](float value, const char* help, Quantity quantity) {
+            return Parameter::Builder("p", "P").value(new ValueVariant<float>(value)).help(help).quantity(quantity);
+        };
+        QTest::newRow("limits") << floatParameter(0.5f, 0, 10) << 0.0 << 10.0 << 0.1 << "" << 50 << 2;
+        QTest::newRow("range hint") << Parameter(number(250, "-range,0,1000-", Quantity::Percentage)) << -1e9 << 1e9
+                                    << 10.0 << "%" << 250 << 1;
+        QTest::newRow("spin hint") << Parameter(number(0.1f, "-spin,0,0.5,0.01-", Quantity::Angle)) << -1e9 << 1e9
+                                   << 0.001 << "°" << 200 << 4;
+        QTest::newRow("no hint") << Parameter(number(0.25f, nullptr, Quantity::Length)) << -1e9 << 1e9 << 0.01
+                                 << " units" << 250 << 3;
+        QTest::newRow("no hint, value above 1") << Parameter(number(40, nullptr, Quantity::None)) << -1e9 << 1e9 << 0.1
+                                                << "" << 1000 << 2;
+        QTest::newRow("integer") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<std::int32_t>(3))
+                                                  .limits(2, 7).quantity(Quantity::PixelLength))
+                                 << 2.0 << 7.0 << 1.0 << " px" << 0 << 0;
+    }
+
+    void descriptionsShapeTheNumberEditors()
+    {
+        QFETCH(Parameter, parameter);
+        QFETCH(double, minimum);
+        QFETCH(double, maximum);
+        QFETCH(double, step);
+        QFETCH(QString, suffix);
+        QFETCH(int, sliderAt);
+        QFETCH(int, decimals);
+        ParameterPanel panel;
+        panel.setParameters({parameter});
+        QWidget* editor = panel.editor("p");
+        if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
+            QCOMPARE(spin->minimum(), minimum);
+            QCOMPARE(spin->maximum(), maximum);
+            QCOMPARE(spin->value(), 3);
+            QCOMPARE(spin->suffix(), suffix);
+            return;
+        }
+        auto* spin = editor->findChild<QDoubleSpinBox*>();
+        QCOMPARE(spin->minimum(), minimum);
+        QCOMPARE(spin->maximum(), maximum);
+        QCOMPARE(spin->singleStep(), step);
+        QCOMPARE(spin->suffix(), suffix);
+        QCOMPARE(spin->decimals(), decimals);
+        QCOMPARE(editor->findChild<QSlider*>()->value(), sliderAt);
+    }
+
     // Typing changes nothing; editing finished commits once, and only a change.
     void editorsCommitWhenEditingFinishes_data()
     {
@@ -121,6 +176,8 @@ private slots:
         QTest::newRow("integer") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<std::int32_t>(1)))
                                  << "12" << "12";
         QTest::newRow("float spin box") << floatParameter(0.5f, 0, 10) << "7.25" << "7.25";
+        QTest::newRow("file path") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<FilePath>()))
+                                   << "/a/b.png" << "/a/b.png";
     }
 
     void editorsCommitWhenEditingFinishes()
@@ -132,13 +189,20 @@ private slots:
         QList<Edit> edits;
         panel.setEditHandler([&](const Parameter& p, const Variant& value, Gesture gesture) {
             QCOMPARE(p.name(), "p");
-            edits << Edit{gesture, valueText(value)};
+            FilePath path;
+            if (value.type() == Type::FilePath)
+                value.getp(&path);
+            edits << Edit{gesture, value.type() == Type::FilePath ? path.toString() : valueText(value)};
         });
         panel.setParameters({parameter});
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         QWidget* editor = panel.editor("p");
-        QWidget* line = editor->findChild<QDoubleSpinBox*>() ? editor->findChild<QDoubleSpinBox*>() : editor;
+        QWidget* line = editor;
+        if (!qobject_cast<QLineEdit*>(editor) && !qobject_cast<QAbstractSpinBox*>(editor)) {
+            line = editor->findChild<QAbstractSpinBox*>();
+            line = line ? line : editor->findChild<QLineEdit*>();
+        }
         line->setFocus();
         QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(line, typed);
