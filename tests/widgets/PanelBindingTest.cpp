@@ -18,6 +18,7 @@
 
 #include <orbmem/MemoryRuntime.h>
 
+#include <QAbstractItemModelTester>
 #include <QColorDialog>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -88,6 +89,12 @@ void drag(QSlider* slider, int pixels)
         QTest::mouseMove(slider, start + QPoint(pixels * i / 10, 0));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, start + QPoint(pixels, 0));
 }
+
+// Merges with the next of its kind, naming both.
+struct Renaming : ZUndoCommand {
+    explicit Renaming(const QString& text) : ZUndoCommand(7, text) {}
+    bool mergeWith(const ZUndoCommand* other) override { return setText(text() + "+" + other->text()), true; }
+};
 
 QColor swatchColor(QWidget* editor)
 {
@@ -197,14 +204,18 @@ private slots:
 
     void historyClicksMoveRendererAndPanel()
     {
+        drag(opacitySlider(), -100);
+        const float first = opacityRecord();
         UndoHistoryView view(&scene->undo);
+        QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(view.currentIndex().row(), 1);
+        QVERIFY(view.model()->data(QModelIndex(), Qt::DisplayRole).isNull());
         view.resize(300, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         drag(opacitySlider(), -100);
-        const float first = opacityRecord();
-        drag(opacitySlider(), -100);
         scene->undo.setClean();
+        QVERIFY(!view.model()->index(2, 0).data(Qt::DecorationRole).isNull());
         QStringList texts;
         for (int row = 0; row < view.model()->rowCount(); ++row)
             texts << view.model()->index(row, 0).data().toString();
@@ -225,14 +236,24 @@ private slots:
         for (int row = 0; row < 3; ++row)
             QCOMPARE(view.model()->index(row, 0).data(Qt::DecorationRole).isNull(), row != 2);
 
-        // A new edit replaces what could be redone; an open macro shows nothing new.
+        // A new edit replaces what could be redone; an open macro shows nothing
+        // new, and the stack refuses to move while it is open.
         scene->undo.beginMacro("Macro");
         drag(opacitySlider(), 50);
         QCOMPARE(view.model()->rowCount(), 3);
+        click(0);
+        QCOMPARE(scene->undo.index(), 1);
         scene->undo.endMacro();
         QCOMPARE(view.model()->rowCount(), 3);
         QCOMPARE(view.model()->index(2, 0).data().toString(), "Macro");
         QCOMPARE(view.currentIndex().row(), 2);
+
+        // A merge renames the top command in place.
+        scene->undo.push(new Renaming("A"));
+        scene->undo.push(new Renaming("B"));
+        QCOMPARE(view.model()->index(3, 0).data().toString(), "A+B");
+        scene.reset();  // the stack dies first
+        QCOMPARE(view.model()->rowCount(), 0);
     }
 
     void colourDragIsOneStepAndUndoRefreshesTheSwatch()
@@ -271,6 +292,14 @@ private slots:
         name->setText("Crimson");
         emit name->editingFinished();
         QCOMPARE(scene->graph->colorDB()->getColorParameters(red)->displayName(), "Crimson");
+
+        // A binding that is gone hears no more events.
+        ParameterPanel other;
+        {
+            ColorPanelBinding brief(&other, scene->graph.get(), red);
+        }
+        scene->graph->colorController()->setColor(red, ZColor(ZColor::RGB, 0, 1, 0), FinishMerge);
+        QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::green));
     }
 
     void vanishingColourRemovesItsRows()

@@ -71,7 +71,10 @@ private slots:
                                    << "This parameter is invalid.";
         QTest::newRow("unknown type") << Parameter(Parameter::Builder("p", "P").value(new StrangeVariant))
                                       << "The value type 99 is unknown.";
+        Parameter::Builder equalInts("p", "P");
+        equalInts.value(new ValueVariant<std::int32_t>(3)).limits(3, 3);
         QTest::newRow("equal limits") << floatParameter(1, 1, 1) << QString();
+        QTest::newRow("equal integer limits") << Parameter(equalInts) << QString();
         QTest::newRow("fine") << floatParameter(0.5f, 0, 1) << QString();
     }
 
@@ -105,6 +108,16 @@ private slots:
         QVERIFY(!panel.editor("h"));
         QVERIFY(panel.editor("s")->isEnabled());
         QCOMPARE(panel.parameters().size(), 2);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        // Label, editor and reset side by side on one line; each editor named for assistive tools.
+        QWidget* editor = panel.editor("s");
+        const QList<QToolButton*> resets = panel.findChildren<QToolButton*>();
+        QCOMPARE(resets.size(), 2);
+        QVERIFY(labelOf(panel, "s")->geometry().right() < editor->geometry().left());
+        QVERIFY(editor->geometry().right() < resets[1]->geometry().left());
+        QCOMPARE(resets[1]->geometry().center().y(), editor->geometry().center().y());
+        QCOMPARE(editor->accessibleName(), "Shown");
         const bool off = false;
         readOnly.setp(&off);
         panel.resetToDefault("ro");  // a read-only row is not reset either
@@ -163,6 +176,29 @@ private slots:
         QCOMPARE(spin->suffix(), suffix);
         QCOMPARE(spin->decimals(), decimals);
         QCOMPARE(editor->findChild<QSlider*>()->value(), sliderAt);
+    }
+
+    void otherTypesShowTheirText_data()
+    {
+        QTest::addColumn<Parameter>("parameter");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("float3") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<orbVectorf>({1, 2, 3})))
+                                << "<1, 2, 3>";
+        QTest::newRow("double") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<double>(2.5))) << "2.5";
+        QTest::newRow("integer list")
+            << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<QList<std::int32_t>>({1, 2}))) << "1, 2";
+    }
+
+    void otherTypesShowTheirText()
+    {
+        QFETCH(Parameter, parameter);
+        QFETCH(QString, text);
+        ParameterPanel panel;
+        panel.setParameters({parameter});
+        auto* label = qobject_cast<QLabel*>(panel.editor("p"));
+        QVERIFY(label);
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->isEnabled());
     }
 
     // Typing changes nothing; editing finished commits once, and only a change.
@@ -257,6 +293,13 @@ private slots:
         bool on = false;
         flag.getp(&on);
         QVERIFY(on);
+
+        // New items from elsewhere replace the old ones on refresh.
+        Enumerable fewer{{{7, "Seven"}}, 7};
+        enumerable.setp(&fewer);
+        panel.refresh("e");
+        QCOMPARE(combo->count(), 1);
+        QCOMPARE(combo->currentText(), "Seven");
 
         panel.removeParameter("e");
         QVERIFY(!panel.editor("e"));
