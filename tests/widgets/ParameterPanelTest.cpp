@@ -76,6 +76,8 @@ private slots:
         QTest::newRow("equal limits") << floatParameter(1, 1, 1) << QString();
         QTest::newRow("equal integer limits") << Parameter(equalInts) << QString();
         QTest::newRow("fine") << floatParameter(0.5f, 0, 1) << QString();
+        QTest::newRow("colour with alpha")
+            << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<ZColorExtAlpha>())) << QString();
     }
 
     void badInputRowsAreDisabledWithTheReason()
@@ -87,6 +89,7 @@ private slots:
         QWidget* editor = panel.editor("p");
         QVERIFY(editor);
         QCOMPARE(editor->isEnabled(), reason.isEmpty());
+        QCOMPARE(labelOf(panel, "p")->isEnabled(), reason.isEmpty());
         if (!reason.isEmpty())
             QCOMPARE(editor->toolTip(), reason);
         panel.resetToDefault("p");  // must neither crash nor write
@@ -118,6 +121,7 @@ private slots:
         QVERIFY(editor->geometry().right() < resets[1]->geometry().left());
         QCOMPARE(resets[1]->geometry().center().y(), editor->geometry().center().y());
         QCOMPARE(editor->accessibleName(), "Shown");
+        QCOMPARE(resets[1]->accessibleName(), "Reset Shown to default");
         const bool off = false;
         readOnly.setp(&off);
         panel.resetToDefault("ro");  // a read-only row is not reset either
@@ -187,6 +191,8 @@ private slots:
         QTest::newRow("double") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<double>(2.5))) << "2.5";
         QTest::newRow("integer list")
             << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<QList<std::int32_t>>({1, 2}))) << "1, 2";
+        QTest::newRow("string list")
+            << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<QList<QString>>({"a"}))) << "1 elements";
     }
 
     void otherTypesShowTheirText()
@@ -264,6 +270,8 @@ private slots:
         panel.setParameters({enumerable, flag});
         auto* combo = static_cast<QComboBox*>(panel.editor("e"));
         QCOMPARE(combo->currentText(), "One");
+        const auto resets = panel.findChildren<QToolButton*>();
+        QVERIFY(std::none_of(resets.begin(), resets.end(), [](QToolButton* b) { return b->isEnabled(); }));
         combo->setCurrentIndex(1);
         emit combo->activated(1);
         static_cast<QCheckBox*>(panel.editor("b"))->click();
@@ -274,7 +282,6 @@ private slots:
             QVERIFY2(panel.differsFromDefault(name), qPrintable(name));
             QVERIFY(labelOf(panel, name)->font().bold());
         }
-        const auto resets = panel.findChildren<QToolButton*>();
         QCOMPARE(std::count_if(resets.begin(), resets.end(), [](QToolButton* b) { return b->isEnabled(); }), 2);
         resets[0]->click();
         enumerable.getp(&now);
