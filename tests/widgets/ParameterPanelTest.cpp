@@ -30,9 +30,20 @@ struct StrangeVariant : Variant {
     Type type() const override { return Type(99); }
 };
 
+template <typename T>
+Parameter holding(T value = T{})
+{
+    return Parameter::Builder("p", "P").value(new ValueVariant<T>(std::move(value)));
+}
+
 Parameter floatParameter(float value, float low, float high)
 {
     return Parameter::Builder("p", "P").value(new ValueVariant<float>(value)).limits(low, high);
+}
+
+Parameter intParameter(std::int32_t value, float low, float high)
+{
+    return Parameter::Builder("p", "P").value(new ValueVariant<std::int32_t>(value)).limits(low, high);
 }
 
 QLabel* labelOf(const ParameterPanel& panel, const QString& name)
@@ -60,24 +71,20 @@ private slots:
         QTest::addColumn<Parameter>("parameter");
         QTest::addColumn<QString>("reason");  // empty: an editable row
         const float nan = std::numeric_limits<float>::quiet_NaN();
-        Parameter::Builder ints("p", "P");
-        ints.value(new ValueVariant<std::int32_t>(3)).limits(5, 1);
         QTest::newRow("float minimum above maximum") << floatParameter(0.5f, 2, 1)
                                                      << "The minimum 2 is greater than the maximum 1.";
-        QTest::newRow("integer minimum above maximum") << Parameter(ints) << "The minimum 5 is greater than the maximum 1.";
+        QTest::newRow("integer minimum above maximum") << intParameter(3, 5, 1)
+                                                       << "The minimum 5 is greater than the maximum 1.";
         QTest::newRow("NaN limit") << floatParameter(0.5f, nan, 1) << "The minimum nan is greater than the maximum 1.";
         QTest::newRow("NaN value") << floatParameter(nan, 0, 1) << "The value is not a number.";
         QTest::newRow("no holder") << Parameter(Parameter::Builder("p", "P").value(nullptr))
                                    << "This parameter is invalid.";
         QTest::newRow("unknown type") << Parameter(Parameter::Builder("p", "P").value(new StrangeVariant))
                                       << "The value type 99 is unknown.";
-        Parameter::Builder equalInts("p", "P");
-        equalInts.value(new ValueVariant<std::int32_t>(3)).limits(3, 3);
         QTest::newRow("equal limits") << floatParameter(1, 1, 1) << QString();
-        QTest::newRow("equal integer limits") << Parameter(equalInts) << QString();
+        QTest::newRow("equal integer limits") << intParameter(3, 3, 3) << QString();
         QTest::newRow("fine") << floatParameter(0.5f, 0, 1) << QString();
-        QTest::newRow("colour with alpha")
-            << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<ZColorExtAlpha>())) << QString();
+        QTest::newRow("colour with alpha") << holding<ZColorExtAlpha>() << QString();
     }
 
     void badInputRowsAreDisabledWithTheReason()
@@ -186,13 +193,10 @@ private slots:
     {
         QTest::addColumn<Parameter>("parameter");
         QTest::addColumn<QString>("text");
-        QTest::newRow("float3") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<orbVectorf>({1, 2, 3})))
-                                << "<1, 2, 3>";
-        QTest::newRow("double") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<double>(2.5))) << "2.5";
-        QTest::newRow("integer list")
-            << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<QList<std::int32_t>>({1, 2}))) << "1, 2";
-        QTest::newRow("string list")
-            << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<QList<QString>>({"a"}))) << "1 elements";
+        QTest::newRow("float3") << holding<orbVectorf>({1, 2, 3}) << "<1, 2, 3>";
+        QTest::newRow("double") << holding<double>(2.5) << "2.5";
+        QTest::newRow("integer list") << holding<QList<std::int32_t>>({1, 2}) << "1, 2";
+        QTest::newRow("string list") << holding<QList<QString>>({"a"}) << "1 elements";
     }
 
     void otherTypesShowTheirText()
@@ -213,13 +217,10 @@ private slots:
         QTest::addColumn<Parameter>("parameter");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("committed");
-        QTest::newRow("string") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<QString>("ab")))
-                                << "cd" << "\"cd\"";
-        QTest::newRow("integer") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<std::int32_t>(1)))
-                                 << "12" << "12";
+        QTest::newRow("string") << holding<QString>("ab") << "cd" << "\"cd\"";
+        QTest::newRow("integer") << holding<std::int32_t>(1) << "12" << "12";
         QTest::newRow("float spin box") << floatParameter(0.5f, 0, 10) << "7.25" << "7.25";
-        QTest::newRow("file path") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<FilePath>()))
-                                   << "/a/b.png" << "/a/b.png";
+        QTest::newRow("file path") << holding<FilePath>() << "/a/b.png" << "/a/b.png";
     }
 
     void editorsCommitWhenEditingFinishes()
