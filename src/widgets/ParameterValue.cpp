@@ -10,32 +10,32 @@ namespace zsg {
 
 namespace {
 
-// Calls f(T{}) with the native type of `type`; false for types without a holder.
+// Calls f(T{}) with the native type of `type`; nothing for types without a holder.
 template <typename F>
-bool visitType(Type type, F&& f)
+void visitType(Type type, F&& f)
 {
     switch (type) {
-    case Type::Boolean: f(bool{}); return true;
-    case Type::Integer: f(std::int32_t{}); return true;
-    case Type::IntegerList: f(QList<std::int32_t>{}); return true;
-    case Type::Float: f(float{}); return true;
-    case Type::Float2: f(orbVector2f{}); return true;
-    case Type::Float3: f(orbVectorf{}); return true;
-    case Type::Double: f(double{}); return true;
-    case Type::Double3: f(orbVector{}); return true;
-    case Type::String: f(QString{}); return true;
-    case Type::StringList: f(QList<QString>{}); return true;
-    case Type::FilePath: f(FilePath{}); return true;
-    case Type::Matrix: f(orbMatrix{}); return true;
-    case Type::Color: f(ZColorExt{}); return true;
-    case Type::ColorAlpha: f(ZColorExtAlpha{}); return true;
-    case Type::FloatArray: f(FloatArray{}); return true;
-    case Type::ColorGradient: f(ColorGradient{}); return true;
-    case Type::AnimationCurve: f(AnimationCurve{}); return true;
-    case Type::CoatingColor: f(CoatingColor{}); return true;
-    case Type::WeavePattern: f(WeavePattern{}); return true;
-    case Type::Enumerable: f(Enumerable{}); return true;
-    default: return false;
+    case Type::Boolean: f(bool{}); return;
+    case Type::Integer: f(std::int32_t{}); return;
+    case Type::IntegerList: f(QList<std::int32_t>{}); return;
+    case Type::Float: f(float{}); return;
+    case Type::Float2: f(orbVector2f{}); return;
+    case Type::Float3: f(orbVectorf{}); return;
+    case Type::Double: f(double{}); return;
+    case Type::Double3: f(orbVector{}); return;
+    case Type::String: f(QString{}); return;
+    case Type::StringList: f(QList<QString>{}); return;
+    case Type::FilePath: f(FilePath{}); return;
+    case Type::Matrix: f(orbMatrix{}); return;
+    case Type::Color: f(ZColorExt{}); return;
+    case Type::ColorAlpha: f(ZColorExtAlpha{}); return;
+    case Type::FloatArray: f(FloatArray{}); return;
+    case Type::ColorGradient: f(ColorGradient{}); return;
+    case Type::AnimationCurve: f(AnimationCurve{}); return;
+    case Type::CoatingColor: f(CoatingColor{}); return;
+    case Type::WeavePattern: f(WeavePattern{}); return;
+    case Type::Enumerable: f(Enumerable{}); return;
+    default: return;
     }
 }
 
@@ -53,11 +53,10 @@ std::unique_ptr<Variant> readValue(const Parameter& parameter)
     return result;
 }
 
-bool writeValue(const Parameter& parameter, const Variant& value)
+void writeValue(const Parameter& parameter, const Variant& value)
 {
     if (!parameter.isValid() || parameter.isPure() || parameter.type() != value.type())
-        return false;
-    bool changed = false;
+        return;
     Parameter target = parameter;
     visitType(value.type(), [&](auto native) {
         value.getp(&native);
@@ -68,9 +67,8 @@ bool writeValue(const Parameter& parameter, const Variant& value)
             other.items.append(Enumerable::Item{});
             target.setp(&other);
         }
-        changed = target.setp(&native);
+        target.setp(&native);
     });
-    return changed;
 }
 
 std::unique_ptr<Variant> copyValue(const Variant& value)

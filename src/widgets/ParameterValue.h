@@ -14,9 +14,9 @@ namespace zsg {
 // A new holder with the parameter's value; null when the parameter is not
 // valid, is pure, or its type has no holder.
 std::unique_ptr<Variant> readValue(const Parameter& parameter);
-// setp of the parameter with the holder's value; false when the types differ or
+// setp of the parameter with the holder's value; nothing when the types differ or
 // the parameter has no value to write.
-bool writeValue(const Parameter& parameter, const Variant& value);
+void writeValue(const Parameter& parameter, const Variant& value);
 // A new holder with a copy of `value`; null for types without a holder.
 std::unique_ptr<Variant> copyValue(const Variant& value);
 // Equal values of equal types. An enumeration compares its choice too, NaN equals nothing.

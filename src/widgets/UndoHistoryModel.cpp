@@ -28,7 +28,7 @@ int UndoHistoryModel::rowCount(const QModelIndex& parent) const
 
 QVariant UndoHistoryModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_texts.size())
+    if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole)
         return m_texts[index.row()];

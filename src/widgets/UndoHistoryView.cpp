@@ -18,7 +18,6 @@ UndoHistoryView::UndoHistoryView(ZUndoStack* stack, QWidget* parent) : QListView
             selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
     };
     connect(model, &UndoHistoryModel::synced, this, select);
-    connect(model, &QAbstractItemModel::modelReset, this, select);
     // A row the user picks is where the stack goes; steps are taken one at a
     // time so every command's undo or redo runs. The stack's signals then
     // select the row it reached.

@@ -18,6 +18,7 @@
 
 #include <orbmem/MemoryRuntime.h>
 
+#include <QAbstractItemModelTester>
 #include <QColorDialog>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
@@ -88,6 +89,12 @@ void drag(QSlider* slider, int pixels)
         QTest::mouseMove(slider, start + QPoint(pixels * i / 10, 0));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, start + QPoint(pixels, 0));
 }
+
+// Merges with the next of its kind, naming both.
+struct Renaming : ZUndoCommand {
+    explicit Renaming(const QString& text) : ZUndoCommand(7, text) {}
+    bool mergeWith(const ZUndoCommand* other) override { return setText(text() + "+" + other->text()), true; }
+};
 
 QColor swatchColor(QWidget* editor)
 {
@@ -183,16 +190,37 @@ private slots:
         QVERIFY(panel->differsFromDefault("basic_opacity_percent"));
     }
 
+    // The commands outlive the binding on the stack; then they touch nothing.
+    void commandsOfAGoneBindingDoNothing()
+    {
+        drag(opacitySlider(), -200);
+        const float dragged = opacityRecord();
+        binding.reset();
+        QVERIFY(!scene->undo.undo());
+        QCOMPARE(scene->undo.index(), 0);
+        QCOMPARE(opacityRecord(), dragged);
+        QVERIFY(!scene->undo.redo());
+        drag(opacitySlider(), 100);  // the panel now writes by itself: no step
+        QCOMPARE(scene->undo.count(), 1);
+    }
+
     void historyClicksMoveRendererAndPanel()
     {
+        drag(opacitySlider(), -100);
+        const float first = opacityRecord();
         UndoHistoryView view(&scene->undo);
+        QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(view.currentIndex().row(), 1);
+        QVERIFY(view.model()->data(QModelIndex(), Qt::DisplayRole).isNull());
+        QVERIFY(!view.accessibleName().isEmpty());
+        view.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        QCOMPARE(scene->undo.index(), 1);
         view.resize(300, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         drag(opacitySlider(), -100);
-        const float first = opacityRecord();
-        drag(opacitySlider(), -100);
         scene->undo.setClean();
+        QVERIFY(!view.model()->index(2, 0).data(Qt::DecorationRole).isNull());
         QStringList texts;
         for (int row = 0; row < view.model()->rowCount(); ++row)
             texts << view.model()->index(row, 0).data().toString();
@@ -213,14 +241,24 @@ private slots:
         for (int row = 0; row < 3; ++row)
             QCOMPARE(view.model()->index(row, 0).data(Qt::DecorationRole).isNull(), row != 2);
 
-        // A new edit replaces what could be redone; an open macro shows nothing new.
+        // A new edit replaces what could be redone; an open macro shows nothing
+        // new, and the stack refuses to move while it is open.
         scene->undo.beginMacro("Macro");
         drag(opacitySlider(), 50);
         QCOMPARE(view.model()->rowCount(), 3);
+        click(0);
+        QCOMPARE(scene->undo.index(), 1);
         scene->undo.endMacro();
         QCOMPARE(view.model()->rowCount(), 3);
         QCOMPARE(view.model()->index(2, 0).data().toString(), "Macro");
         QCOMPARE(view.currentIndex().row(), 2);
+
+        // A merge renames the top command in place.
+        scene->undo.push(new Renaming("A"));
+        scene->undo.push(new Renaming("B"));
+        QCOMPARE(view.model()->index(3, 0).data().toString(), "A+B");
+        scene.reset();  // the stack dies first
+        QCOMPARE(view.model()->rowCount(), 0);
     }
 
     void colourDragIsOneStepAndUndoRefreshesTheSwatch()
@@ -243,6 +281,17 @@ private slots:
         QCOMPARE(scene->undo.count(), 1);
         QCOMPARE(scene->graph->colorDB()->getColorParameters(red)->color().b, 250 / 255.0f);
         QCOMPARE(swatchColor(colors.editor("color")), QColor(255, 0, 250));
+
+        // A cancelled dialog puts the colour back, as a step of its own.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed dialog goes
+        static_cast<QToolButton*>(colors.editor("color"))->click();
+        dialog = colors.editor("color")->findChild<QColorDialog*>("colorDialog");
+        dialog->setCurrentColor(Qt::blue);
+        QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::blue));
+        dialog->reject();
+        QCOMPARE(swatchColor(colors.editor("color")), QColor(255, 0, 250));
+        QCOMPARE(scene->undo.count(), 2);
+        scene->undo.undo();
         scene->undo.undo();
         QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::red));
 
@@ -250,6 +299,14 @@ private slots:
         name->setText("Crimson");
         emit name->editingFinished();
         QCOMPARE(scene->graph->colorDB()->getColorParameters(red)->displayName(), "Crimson");
+
+        // A binding that is gone hears no more events.
+        ParameterPanel other;
+        {
+            ColorPanelBinding brief(&other, scene->graph.get(), red);
+        }
+        scene->graph->colorController()->setColor(red, ZColor(ZColor::RGB, 0, 1, 0), FinishMerge);
+        QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::green));
     }
 
     void vanishingColourRemovesItsRows()

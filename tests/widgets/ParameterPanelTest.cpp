@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -29,9 +30,20 @@ struct StrangeVariant : Variant {
     Type type() const override { return Type(99); }
 };
 
+template <typename T>
+Parameter holding(T value = T{})
+{
+    return Parameter::Builder("p", "P").value(new ValueVariant<T>(std::move(value)));
+}
+
 Parameter floatParameter(float value, float low, float high)
 {
     return Parameter::Builder("p", "P").value(new ValueVariant<float>(value)).limits(low, high);
+}
+
+Parameter intParameter(std::int32_t value, float low, float high)
+{
+    return Parameter::Builder("p", "P").value(new ValueVariant<std::int32_t>(value)).limits(low, high);
 }
 
 QLabel* labelOf(const ParameterPanel& panel, const QString& name)
@@ -59,11 +71,10 @@ private slots:
         QTest::addColumn<Parameter>("parameter");
         QTest::addColumn<QString>("reason");  // empty: an editable row
         const float nan = std::numeric_limits<float>::quiet_NaN();
-        Parameter::Builder ints("p", "P");
-        ints.value(new ValueVariant<std::int32_t>(3)).limits(5, 1);
         QTest::newRow("float minimum above maximum") << floatParameter(0.5f, 2, 1)
                                                      << "The minimum 2 is greater than the maximum 1.";
-        QTest::newRow("integer minimum above maximum") << Parameter(ints) << "The minimum 5 is greater than the maximum 1.";
+        QTest::newRow("integer minimum above maximum") << intParameter(3, 5, 1)
+                                                       << "The minimum 5 is greater than the maximum 1.";
         QTest::newRow("NaN limit") << floatParameter(0.5f, nan, 1) << "The minimum nan is greater than the maximum 1.";
         QTest::newRow("NaN value") << floatParameter(nan, 0, 1) << "The value is not a number.";
         QTest::newRow("no holder") << Parameter(Parameter::Builder("p", "P").value(nullptr))
@@ -71,7 +82,9 @@ private slots:
         QTest::newRow("unknown type") << Parameter(Parameter::Builder("p", "P").value(new StrangeVariant))
                                       << "The value type 99 is unknown.";
         QTest::newRow("equal limits") << floatParameter(1, 1, 1) << QString();
+        QTest::newRow("equal integer limits") << intParameter(3, 3, 3) << QString();
         QTest::newRow("fine") << floatParameter(0.5f, 0, 1) << QString();
+        QTest::newRow("colour with alpha") << holding<ZColorExtAlpha>() << QString();
     }
 
     void badInputRowsAreDisabledWithTheReason()
@@ -83,6 +96,7 @@ private slots:
         QWidget* editor = panel.editor("p");
         QVERIFY(editor);
         QCOMPARE(editor->isEnabled(), reason.isEmpty());
+        QCOMPARE(labelOf(panel, "p")->isEnabled(), reason.isEmpty());
         if (!reason.isEmpty())
             QCOMPARE(editor->toolTip(), reason);
         panel.resetToDefault("p");  // must neither crash nor write
@@ -104,10 +118,97 @@ private slots:
         QVERIFY(!panel.editor("h"));
         QVERIFY(panel.editor("s")->isEnabled());
         QCOMPARE(panel.parameters().size(), 2);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        // Label, editor and reset side by side on one line; each editor named for assistive tools.
+        QWidget* editor = panel.editor("s");
+        const QList<QToolButton*> resets = panel.findChildren<QToolButton*>();
+        QCOMPARE(resets.size(), 2);
+        QVERIFY(labelOf(panel, "s")->geometry().right() < editor->geometry().left());
+        QVERIFY(editor->geometry().right() < resets[1]->geometry().left());
+        QCOMPARE(resets[1]->geometry().center().y(), editor->geometry().center().y());
+        QCOMPARE(editor->accessibleName(), "Shown");
+        QCOMPARE(resets[1]->accessibleName(), "Reset Shown to default");
         const bool off = false;
         readOnly.setp(&off);
         panel.resetToDefault("ro");  // a read-only row is not reset either
         QVERIFY(panel.differsFromDefault("ro"));
+    }
+
+    void descriptionsShapeTheNumberEditors_data()
+    {
+        QTest::addColumn<Parameter>("parameter");
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<int>("sliderAt");  // of 1000
+        QTest::addColumn<int>("decimals");
+        const auto number = [](float value, const char* help, Quantity quantity) {
+            return Parameter::Builder("p", "P").value(new ValueVariant<float>(value)).help(help).quantity(quantity);
+        };
+        QTest::newRow("limits") << floatParameter(0.5f, 0, 10) << 0.0 << 10.0 << 0.1 << "" << 50 << 2;
+        QTest::newRow("range hint") << Parameter(number(250, "-range,0,1000-", Quantity::Percentage)) << -1e9 << 1e9
+                                    << 10.0 << "%" << 250 << 1;
+        QTest::newRow("spin hint") << Parameter(number(0.1f, "-spin,0,0.5,0.01-", Quantity::Angle)) << -1e9 << 1e9
+                                   << 0.001 << "°" << 200 << 4;
+        QTest::newRow("no hint") << Parameter(number(0.25f, nullptr, Quantity::Length)) << -1e9 << 1e9 << 0.01
+                                 << " units" << 250 << 3;
+        QTest::newRow("no hint, value above 1") << Parameter(number(40, nullptr, Quantity::None)) << -1e9 << 1e9 << 0.1
+                                                << "" << 1000 << 2;
+        QTest::newRow("integer") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<std::int32_t>(3))
+                                                  .limits(2, 7).quantity(Quantity::PixelLength))
+                                 << 2.0 << 7.0 << 1.0 << " px" << 0 << 0;
+    }
+
+    void descriptionsShapeTheNumberEditors()
+    {
+        QFETCH(Parameter, parameter);
+        QFETCH(double, minimum);
+        QFETCH(double, maximum);
+        QFETCH(double, step);
+        QFETCH(QString, suffix);
+        QFETCH(int, sliderAt);
+        QFETCH(int, decimals);
+        ParameterPanel panel;
+        panel.setParameters({parameter});
+        QWidget* editor = panel.editor("p");
+        if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
+            QCOMPARE(spin->minimum(), minimum);
+            QCOMPARE(spin->maximum(), maximum);
+            QCOMPARE(spin->value(), 3);
+            QCOMPARE(spin->suffix(), suffix);
+            return;
+        }
+        auto* spin = editor->findChild<QDoubleSpinBox*>();
+        QCOMPARE(spin->minimum(), minimum);
+        QCOMPARE(spin->maximum(), maximum);
+        QCOMPARE(spin->singleStep(), step);
+        QCOMPARE(spin->suffix(), suffix);
+        QCOMPARE(spin->decimals(), decimals);
+        QCOMPARE(editor->findChild<QSlider*>()->value(), sliderAt);
+    }
+
+    void otherTypesShowTheirText_data()
+    {
+        QTest::addColumn<Parameter>("parameter");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("float3") << holding<orbVectorf>({1, 2, 3}) << "<1, 2, 3>";
+        QTest::newRow("double") << holding<double>(2.5) << "2.5";
+        QTest::newRow("integer list") << holding<QList<std::int32_t>>({1, 2}) << "1, 2";
+        QTest::newRow("string list") << holding<QList<QString>>({"a"}) << "1 elements";
+    }
+
+    void otherTypesShowTheirText()
+    {
+        QFETCH(Parameter, parameter);
+        QFETCH(QString, text);
+        ParameterPanel panel;
+        panel.setParameters({parameter});
+        auto* label = qobject_cast<QLabel*>(panel.editor("p"));
+        QVERIFY(label);
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->isEnabled());
     }
 
     // Typing changes nothing; editing finished commits once, and only a change.
@@ -116,11 +217,10 @@ private slots:
         QTest::addColumn<Parameter>("parameter");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("committed");
-        QTest::newRow("string") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<QString>("ab")))
-                                << "cd" << "\"cd\"";
-        QTest::newRow("integer") << Parameter(Parameter::Builder("p", "P").value(new ValueVariant<std::int32_t>(1)))
-                                 << "12" << "12";
+        QTest::newRow("string") << holding<QString>("ab") << "cd" << "\"cd\"";
+        QTest::newRow("integer") << holding<std::int32_t>(1) << "12" << "12";
         QTest::newRow("float spin box") << floatParameter(0.5f, 0, 10) << "7.25" << "7.25";
+        QTest::newRow("file path") << holding<FilePath>() << "/a/b.png" << "/a/b.png";
     }
 
     void editorsCommitWhenEditingFinishes()
@@ -132,13 +232,20 @@ private slots:
         QList<Edit> edits;
         panel.setEditHandler([&](const Parameter& p, const Variant& value, Gesture gesture) {
             QCOMPARE(p.name(), "p");
-            edits << Edit{gesture, valueText(value)};
+            FilePath path;
+            if (value.type() == Type::FilePath)
+                value.getp(&path);
+            edits << Edit{gesture, value.type() == Type::FilePath ? path.toString() : valueText(value)};
         });
         panel.setParameters({parameter});
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         QWidget* editor = panel.editor("p");
-        QWidget* line = editor->findChild<QDoubleSpinBox*>() ? editor->findChild<QDoubleSpinBox*>() : editor;
+        QWidget* line = editor;
+        if (!qobject_cast<QLineEdit*>(editor) && !qobject_cast<QAbstractSpinBox*>(editor)) {
+            line = editor->findChild<QAbstractSpinBox*>();
+            line = line ? line : editor->findChild<QLineEdit*>();
+        }
         line->setFocus();
         QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(line, typed);
@@ -164,6 +271,8 @@ private slots:
         panel.setParameters({enumerable, flag});
         auto* combo = static_cast<QComboBox*>(panel.editor("e"));
         QCOMPARE(combo->currentText(), "One");
+        const auto resets = panel.findChildren<QToolButton*>();
+        QVERIFY(std::none_of(resets.begin(), resets.end(), [](QToolButton* b) { return b->isEnabled(); }));
         combo->setCurrentIndex(1);
         emit combo->activated(1);
         static_cast<QCheckBox*>(panel.editor("b"))->click();
@@ -174,7 +283,6 @@ private slots:
             QVERIFY2(panel.differsFromDefault(name), qPrintable(name));
             QVERIFY(labelOf(panel, name)->font().bold());
         }
-        const auto resets = panel.findChildren<QToolButton*>();
         QCOMPARE(std::count_if(resets.begin(), resets.end(), [](QToolButton* b) { return b->isEnabled(); }), 2);
         resets[0]->click();
         enumerable.getp(&now);
@@ -193,6 +301,13 @@ private slots:
         bool on = false;
         flag.getp(&on);
         QVERIFY(on);
+
+        // New items from elsewhere replace the old ones on refresh.
+        Enumerable fewer{{{7, "Seven"}}, 7};
+        enumerable.setp(&fewer);
+        panel.refresh("e");
+        QCOMPARE(combo->count(), 1);
+        QCOMPARE(combo->currentText(), "Seven");
 
         panel.removeParameter("e");
         QVERIFY(!panel.editor("e"));

@@ -41,6 +41,7 @@ public:
     void setEditHandler(EditHandler handler);
 
     // Rebuilds every row; each row's default is the value its parameter holds now.
+    // No parameter may be null (default-constructed): a null one cannot be asked anything.
     void setParameters(const QList<Parameter>& parameters);
     QList<Parameter> parameters() const;
     // Overrides the row's default with a copy of `value`; ignored for a holder of another type.
