@@ -19,10 +19,10 @@ public:
 
     RowSync(Model* model, const QModelIndex& parent) : m_model(model), m_parent(parent) {}
 
-    // Rows whose id stays keep their data; new ids get makeRow(id). One change
-    // in one place (an insertion, a removal, one row moved) is announced as
-    // exactly that; several are announced as removing and inserting the span
-    // between the first and the last difference.
+    // One change in one place (an insertion, a removal, one row moved) is
+    // announced as exactly that; several as removing and inserting the span
+    // between the first and the last difference. Rows outside that span, and a
+    // moved row, keep their data; rows inserted are makeRow(id).
     template <typename Row, typename Id, typename MakeRow>
     Change apply(std::vector<Row>& rows, std::span<const Id> ids, MakeRow makeRow)
     {
@@ -79,7 +79,7 @@ public:
     // Replaces each row's data by fresh(row) and announces the rows that changed
     // as one dataChanged over the span from the first to the last of them.
     template <typename Row, typename Fresh>
-    void update(std::vector<Row>& rows, Fresh fresh, int lastColumn = 0)
+    void update(std::vector<Row>& rows, Fresh fresh)
     {
         int first = -1;
         int last = -1;
@@ -92,7 +92,7 @@ public:
             last = i;
         }
         if (first >= 0)
-            emit m_model->dataChanged(m_model->index(first, 0, m_parent), m_model->index(last, lastColumn, m_parent));
+            emit m_model->dataChanged(m_model->index(first, 0, m_parent), m_model->index(last, 0, m_parent));
     }
 
 private:

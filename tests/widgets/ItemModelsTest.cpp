@@ -20,6 +20,7 @@
 
 #include <QListView>
 #include <QMimeData>
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -109,6 +110,7 @@ void ItemModelsTest::colorRowsFollowTheDatabase()
     s.create();
     ColorListModel plain(s.graph.get(), ColorListModel::PlainColors);
     ColorListModel multi(s.graph.get(), ColorListModel::MultiColors);
+    QAbstractItemModelTester plainTester(&plain), multiTester(&multi);
     RowLog plainLog(plain), multiLog(multi);
     const auto check = [&](const QStringList& plainSignals, const QStringList& multiSignals) {
         QCOMPARE(column(plain, ColorListModel::IdRole), idTexts(s.db()->colors()));
@@ -185,6 +187,7 @@ void ItemModelsTest::colorwayMarksTheActiveOneAndDropsDeleted()
     const orb::ColorwayId second = s.runtime.createColorway("Second", {m}, {b});
     s.create();
     ColorwayListModel model(s.graph.get());
+    QAbstractItemModelTester tester(&model);
     const auto active = [&] { return column(model, ColorwayListModel::ActiveRole); };
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"First", "Second"}));
     QCOMPARE(active(), QStringList({"false", "false"}));
@@ -246,6 +249,7 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     s.create();
     s.lights()->sync();  // the host's part
     LightLayerTreeModel model(s.graph.get(), &s.undo);
+    QAbstractItemModelTester tester(&model);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
     ILightLayerController* controller = s.graph->lightLayerController();
     const auto check = [&](const QStringList& expected) {
@@ -348,6 +352,7 @@ void ItemModelsTest::paintLayerDrop()
     const orb::SurfaceId id = s.runtime.createPaintSurface(fiveLayers());
     s.create();
     PaintLayerListModel model(s.graph.get(), id);
+    QAbstractItemModelTester tester(&model);
     const IPainterSurface& surface = *s.graph->painterManager()->painter()->surface(id);
     const QStringList original = libraryNames(surface);
     RowLog log(model);
@@ -394,6 +399,7 @@ void ItemModelsTest::paintLayerEdits_data()
     QTest::addColumn<QString>("changed");  // the row's data in `role` afterwards, as text
 
     QTest::newRow("hide") << int(Qt::CheckStateRole) << QVariant(int(Qt::Unchecked)) << true << "0";
+    QTest::newRow("no check state") << int(Qt::CheckStateRole) << QVariant() << false << "2";
     QTest::newRow("rename") << int(Qt::EditRole) << QVariant("Ink") << true << "Ink";
     QTest::newRow("empty name") << int(Qt::EditRole) << QVariant("") << false << "D";
     QTest::newRow("blend") << int(PaintLayerListModel::BlendModeRole) << QVariant(int(orb::ColorBlendMode::Screen))
@@ -447,6 +453,7 @@ void ItemModelsTest::modelsForgetADestroyedScene()
     LightLayerTreeModel layers(s.graph.get(), &s.undo);
     PaintLayerListModel paint(s.graph.get(), id);
     PaintLayerListModel unknown(s.graph.get(), id + 100);
+    QAbstractItemModelTester t1(&colors), t2(&colorways), t3(&layers), t4(&paint);
     QCOMPARE(colors.rowCount() + layers.rowCount() + paint.rowCount() + unknown.rowCount(), 1 + 1 + 4 + 0);
 
     s.graph->painterManager()->painter()->surface(id)->setDeleted(true);
