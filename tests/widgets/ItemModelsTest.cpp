@@ -9,6 +9,8 @@
 #include <zsg/paint/IPainterSurface.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
+#include <zsg/scenegraph/Event.h>
+#include <zsg/scenegraph/IEventQueue.h>
 #include <zsg/scenegraph/ISceneGraph.h>
 #include <zsg/widgets/ColorListModel.h>
 #include <zsg/widgets/ColorwayListModel.h>
@@ -98,9 +100,11 @@ private slots:
     void lightLayerTreeFollowsEdits();
     void paintLayerDrop_data();
     void paintLayerDrop();
+    void paintLayerDropTakesOneLayerOfItsSurface();
     void paintLayerEdits_data();
     void paintLayerEdits();
     void modelsForgetADestroyedScene();
+    void modelsGoneBeforeTheSceneHearNothing();
 };
 
 void ItemModelsTest::colorRowsFollowTheDatabase()
@@ -137,6 +141,7 @@ void ItemModelsTest::colorRowsFollowTheDatabase()
     redAsMulti.setMultiColor(true);
     s.db()->pushColor(redAsMulti);
     check({"remove 0-0"}, {"insert 0-0"});
+    QCOMPARE(plain.indexOf(green.getId()).row(), 0);
 
     // Created behind the library's back and announced by the renderer.
     const orb::ColorId blue = s.runtime.createColor("Blue", {0, 0, 1, 1});
@@ -174,6 +179,10 @@ void ItemModelsTest::colorDataAndRename()
     s.graph->colorController()->setColor(red, ZColor(ZColor::RGB, 0, 1, 0), FinishMerge);
     QCOMPARE(index.data(Qt::DecorationRole).value<QColor>(), QColor(0, 255, 0));
     QCOMPARE(model.indexOf(orb::ColorId(999)), QModelIndex());
+    // A colour given a new id is read anew.
+    s.graph->eventQueue()->postEvent(new ColorIdChangeEvent(orb::InvalidId, red));
+    QCOMPARE(changed.last()[0].toModelIndex(), index);
+    QCOMPARE(model.rowCount(index), 0);
 }
 
 void ItemModelsTest::colorwayMarksTheActiveOneAndDropsDeleted()
@@ -212,6 +221,7 @@ void ItemModelsTest::colorwayMarksTheActiveOneAndDropsDeleted()
     QVERIFY(model.setData(model.indexOf(first), QStringLiteral("Summer")));
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"Summer", "Second"}));
     QVERIFY(!model.setData(model.indexOf(first), QString()));
+    QCOMPARE(model.rowCount(model.indexOf(first)), 0);
 }
 
 // The tree as text, "<name>: <light ids>" per layer, from the model and from the API's mirror.
@@ -273,8 +283,10 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     QVERIFY(!model.setLayerName(key, QString()));
     QCOMPARE(s.undo.count(), steps + 1);
     check({"Default: " + both, "Fill: " + QString::number(l2)});
-    s.undo.undo();
+    QVERIFY(s.undo.undo());
     check({"Default: " + both, "Key: " + QString::number(l2)});
+    QVERIFY(s.undo.redo());
+    QVERIFY(s.undo.undo());
 
     controller->deleteLayer(key);
     check({"Default: " + both});
@@ -287,6 +299,15 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     QCOMPARE(model.indexOf(key).data(LightLayerTreeModel::FlagsRole).toUInt(), uint(orb::LayerReversed));
     QVERIFY(!model.setData(model.index(0, 0, model.indexOf(key)), QStringLiteral("x")));
     QCOMPARE(resets.count(), 0);
+
+    // A layer made behind the library appears once the host syncs.
+    orb_light_layer_db_get(s.runtime.scene())->create_layer("Rim", orb::InvalidId);
+    s.lights()->sync();
+    check({"Default: " + both, "Key: " + QString::number(l2), "Rim: "});
+    // Without an undo stack a rename just happens.
+    LightLayerTreeModel direct(s.graph.get(), nullptr);
+    QVERIFY(direct.setLayerName(key, QStringLiteral("Back")));
+    check({"Default: " + both, "Back: " + QString::number(l2), "Rim: "});
 }
 
 namespace {
@@ -391,6 +412,26 @@ void ItemModelsTest::paintLayerDrop()
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"E", "D", "B", "A"}));
 }
 
+void ItemModelsTest::paintLayerDropTakesOneLayerOfItsSurface()
+{
+    Scene s;
+    const orb::SurfaceId id = s.runtime.createPaintSurface(fiveLayers());
+    const orb::SurfaceId other = s.runtime.createPaintSurface(fiveLayers());
+    s.create();
+    PaintLayerListModel model(s.graph.get(), id);
+    PaintLayerListModel otherModel(s.graph.get(), other);
+    const std::unique_ptr<QMimeData> two(model.mimeData({model.index(0), model.index(1)}));
+    const std::unique_ptr<QMimeData> foreign(otherModel.mimeData({otherModel.index(0)}));
+    const std::unique_ptr<QMimeData> one(model.mimeData({model.index(0)}));
+    QVERIFY(!model.dropMimeData(two.get(), Qt::MoveAction, 3, 0, {}));
+    QVERIFY(!model.dropMimeData(foreign.get(), Qt::MoveAction, 3, 0, {}));
+    QVERIFY(!model.dropMimeData(one.get(), Qt::CopyAction, 3, 0, {}));
+    QCOMPARE(s.undo.count(), 0);
+    // Dropped on row 2 (B): placed before it.
+    QVERIFY(model.dropMimeData(one.get(), Qt::MoveAction, -1, 0, model.index(2)));
+    QCOMPARE(column(model, Qt::DisplayRole), QStringList({"D", "E", "B", "A"}));
+}
+
 void ItemModelsTest::paintLayerEdits_data()
 {
     QTest::addColumn<int>("role");
@@ -444,7 +485,8 @@ void ItemModelsTest::paintLayerEdits()
 void ItemModelsTest::modelsForgetADestroyedScene()
 {
     Scene s;
-    s.runtime.createColor("Red", {1, 0, 0, 1});
+    const orb::ColorId red = s.runtime.createColor("Red", {1, 0, 0, 1});
+    s.runtime.createColorway("W", {s.runtime.createMultiColor("M", {red})}, {red});
     const orb::SurfaceId id = s.runtime.createPaintSurface(fiveLayers());
     s.create();
     s.lights()->sync();
@@ -454,14 +496,45 @@ void ItemModelsTest::modelsForgetADestroyedScene()
     PaintLayerListModel paint(s.graph.get(), id);
     PaintLayerListModel unknown(s.graph.get(), id + 100);
     QAbstractItemModelTester t1(&colors), t2(&colorways), t3(&layers), t4(&paint);
-    QCOMPARE(colors.rowCount() + layers.rowCount() + paint.rowCount() + unknown.rowCount(), 1 + 1 + 4 + 0);
+    QCOMPARE(colors.rowCount() + colorways.rowCount() + layers.rowCount() + paint.rowCount() + unknown.rowCount(),
+             1 + 1 + 1 + 4 + 0);
+    QCOMPARE(paint.rowCount(paint.index(0)), 0);
+    RowLog log(unknown);
+    unknown.setSurfaceId(id);
+    unknown.setSurfaceId(id);
+    QCOMPARE(unknown.rowCount(), 4);
+    QCOMPARE(log.take(), QStringList({"reset", "insert 0-3"}));
 
     s.graph->painterManager()->painter()->surface(id)->setDeleted(true);
     paint.refresh();
     QCOMPARE(paint.rowCount(), 0);
+    RowLog colorLog(colors), colorwayLog(colorways), layerLog(layers);
     s.undo.clear();
     s.graph.reset();
-    QCOMPARE(colors.rowCount() + colorways.rowCount() + layers.rowCount() + paint.rowCount(), 0);
+    QCOMPARE(colors.rowCount() + colorways.rowCount() + layers.rowCount() + paint.rowCount() + unknown.rowCount(), 0);
+    for (RowLog* each : {&colorLog, &colorwayLog, &layerLog, &log})
+        QCOMPARE(each->take(), QStringList({"reset"}));
+}
+
+// Listeners leave the queue with their models (AddressSanitizer tells if not).
+void ItemModelsTest::modelsGoneBeforeTheSceneHearNothing()
+{
+    Scene s;
+    const orb::ColorId red = s.runtime.createColor("Red", {1, 0, 0, 1});
+    const orb::SurfaceId id = s.runtime.createPaintSurface(fiveLayers());
+    s.create();
+    {
+        ColorListModel colors(s.graph.get(), ColorListModel::PlainColors);
+        ColorwayListModel colorways(s.graph.get());
+        LightLayerTreeModel layers(s.graph.get(), &s.undo);
+        PaintLayerListModel paint(s.graph.get(), id);
+    }
+    s.graph->colorController()->setDisplayName(red, "Crimson");
+    s.graph->lightLayerController()->createLayer("Key");
+    s.graph->painterManager()->painter()->surface(id)->addLayer(0);
+    const MultiColorPair pair{s.runtime.createMultiColor("M", {red}), red};
+    s.graph->colorController()->createColorway("W", {&pair, 1});
+    QCOMPARE(s.undo.count(), 4);
 }
 
 QTEST_MAIN(ItemModelsTest)
