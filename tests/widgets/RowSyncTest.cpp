@@ -1,10 +1,9 @@
-// RowSync against a shadow list that only sees the row signals: whatever the
-// change, replaying the signals on the old list must give the new one, and a
-// change in one place must be announced as just that change.
+// RowSync against a shadow list that only sees the row signals: replaying the
+// signals on the old list must give the new one, and a change in one place must
+// be announced as just that change.
 #include <RowSync.h>
 
 #include <QAbstractListModel>
-#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace zsg;
@@ -79,7 +78,6 @@ class RowSyncTest : public QObject
 private slots:
     void oneChangeIsAnnouncedAsItIs_data();
     void oneChangeIsAnnouncedAsItIs();
-    void anyChangeReplaysToTheNewList();
     void updateAnnouncesTheSpanOfChangedRows();
 };
 
@@ -122,6 +120,7 @@ void RowSyncTest::oneChangeIsAnnouncedAsItIs()
     QCOMPARE(shadow.log, announced);
     QCOMPARE(result, changed);
     QCOMPARE(ids(model.rows), after);
+    QCOMPARE(shadow.ids, after);
     // A row announced as inserted is made anew; every other row keeps its data.
     int inserted = 0;
     for (const QString& line : announced)
@@ -133,27 +132,6 @@ void RowSyncTest::oneChangeIsAnnouncedAsItIs()
         QVERIFY(row.value < 0 || row.value == row.id * 10);
     }
     QCOMPARE(made, inserted);
-}
-
-void RowSyncTest::anyChangeReplaysToTheNewList()
-{
-    QRandomGenerator random(7);
-    for (int round = 0; round < 500; ++round) {
-        ListModel model;
-        IdList next;
-        for (int id = 0; id < 8; ++id) {
-            if (random.bounded(3))
-                model.rows.push_back({id});
-            if (random.bounded(3))
-                next.push_back(id);
-        }
-        if (random.bounded(2) && next.size() > 1)
-            std::swap(next[random.bounded(int(next.size()))], next[random.bounded(int(next.size()))]);
-        Shadow shadow(model);
-        RowSync<ListModel>(&model, {}).apply(model.rows, std::span<const int>(next), [](int id) { return Row{id}; });
-        QCOMPARE(ids(model.rows), next);
-        QCOMPARE(shadow.ids, next);
-    }
 }
 
 void RowSyncTest::updateAnnouncesTheSpanOfChangedRows()
