@@ -215,6 +215,10 @@ void ItemModelsTest::colorwayMarksTheActiveOneAndDropsDeleted()
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"Summer", "Second"}));
     QVERIFY(!model.setData(model.indexOf(first), QString()));
     QCOMPARE(model.rowCount(model.indexOf(first)), 0);
+    // Made behind the library and announced by the host.
+    const orb::ColorwayId fourth = s.runtime.createColorway("Fourth", {m}, {b});
+    s.graph->eventQueue()->postEvent(new ColorwaySyncedEvent(fourth));
+    QCOMPARE(column(model, Qt::DisplayRole), QStringList({"Summer", "Second", "Fourth"}));
 }
 
 // The tree as text, "<name>: <light ids>" per layer.
@@ -275,13 +279,19 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     QCOMPARE(resets.count(), 0);
 
     // A layer made behind the library appears once the host syncs.
-    orb_light_layer_db_get(s.runtime.scene())->create_layer("Rim", orb::InvalidId);
+    orbLight_layer_db* live = orb_light_layer_db_get(s.runtime.scene());
+    const orb::LightLayerId rim = live->create_layer("Rim", orb::InvalidId);
     s.lights()->sync();
     check({"Default: " + both, "Key: " + QString::number(l2), "Rim: "});
     // Without an undo stack a rename just happens.
     LightLayerTreeModel direct(s.graph.get(), nullptr);
     QVERIFY(direct.setLayerName(key, QStringLiteral("Back")));
     check({"Default: " + both, "Back: " + QString::number(l2), "Rim: "});
+    // One sync that drops a layer and gives a later one a light.
+    live->delete_layer(key);
+    live->add_lights(rim, {lights, 1});
+    s.lights()->sync();
+    check({"Default: " + both, "Rim: " + QString::number(l1)});
 }
 
 namespace {
@@ -400,10 +410,16 @@ void ItemModelsTest::paintLayerDropTakesOneLayerOfItsSurface()
     QVERIFY(!model.dropMimeData(two.get(), Qt::MoveAction, 3, 0, {}));
     QVERIFY(!model.dropMimeData(foreign.get(), Qt::MoveAction, 3, 0, {}));
     QVERIFY(!model.dropMimeData(one.get(), Qt::CopyAction, 3, 0, {}));
+    QVERIFY(!model.moveRows({}, 0, 2, {}, 3));
+    QVERIFY(!model.moveRows({}, 0, 1, {}, 5));
     QCOMPARE(s.undo.count(), 0);
     // Dropped on row 2 (B): placed before it.
     QVERIFY(model.dropMimeData(one.get(), Qt::MoveAction, -1, 0, model.index(2)));
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"D", "E", "B", "A"}));
+    // A layer deleted since the drag began is no longer there to move.
+    const std::unique_ptr<QMimeData> stale(model.mimeData({model.index(3)}));
+    s.graph->painterManager()->painter()->surface(id)->setLayerDeleted(4, true);
+    QVERIFY(!model.dropMimeData(stale.get(), Qt::MoveAction, 0, 0, {}));
 }
 
 void ItemModelsTest::paintLayerEdits_data()
