@@ -120,6 +120,7 @@ void ItemModelsTest::colorRowsFollowTheDatabase()
     green.setColors({{ZColor(ZColor::RGB, 0, 1, 0, 0, 1, "Green"), orb::InvalidId}});
     s.db()->pushColor(green);
     check({"insert 1-1"}, {});
+    QCOMPARE(plain.indexOf(green.getId()).row(), 1);
 
     // A multi colour over two new sub colours: the subs first, each its own append.
     ZColorExt flag;
@@ -173,7 +174,9 @@ void ItemModelsTest::colorDataAndRename()
     QCOMPARE(index.data(Qt::DecorationRole).value<QColor>(), QColor(0, 255, 0));
     QCOMPARE(model.indexOf(orb::ColorId(999)), QModelIndex());
     // A colour given a new id is read anew.
+    const qsizetype before = changed.count();
     s.graph->eventQueue()->postEvent(new ColorIdChangeEvent(orb::InvalidId, red));
+    QCOMPARE(changed.count(), before + 1);
     QCOMPARE(changed.last()[0].toModelIndex(), index);
     QCOMPARE(model.rowCount(index), 0);
 }
@@ -276,6 +279,7 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     QCOMPARE(s.lights()->flags(key).bits, std::uint32_t(orb::LayerReversed));
     QCOMPARE(model.indexOf(key).data(LightLayerTreeModel::FlagsRole).toUInt(), uint(orb::LayerReversed));
     QVERIFY(!model.setData(model.index(0, 0, model.indexOf(key)), QStringLiteral("x")));
+    QVERIFY(!model.setData(model.indexOf(key), 1, Qt::ToolTipRole));
     QCOMPARE(resets.count(), 0);
 
     // A layer made behind the library appears once the host syncs.
