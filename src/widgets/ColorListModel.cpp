@@ -26,6 +26,10 @@ struct ColorEntry {
     QColor color;
 };
 
+// Bits of a colour record's flags.
+constexpr std::uint32_t MultiFlag = 1;
+constexpr std::uint32_t TemporaryFlag = 4;
+
 struct ColorRow {
     orb::ColorId id;
     mutable std::optional<ColorEntry> entry;
@@ -57,18 +61,33 @@ struct ColorListModel::Private final : IEventListener {
         return kind == PlainColors ? db->colors() : db->multiColors();
     }
 
+    // Whether the database lists the colour in this model's list (plain or
+    // multi colours, never its scratch colour).
+    bool listed(orb::ColorId id) const
+    {
+        const IColorExtEdit* view = scene->colorDB()->getColorParameters(id);
+        return view && !view->hasFlag(TemporaryFlag) && view->hasFlag(MultiFlag) == (kind == MultiColors);
+    }
+
+    // Re-reads the database's whole list: for changes made behind the library's back.
     void syncRows()
     {
         const orb::Span<const orb::ColorId> ids = libraryIds();
-        const int before = int(rows.size());
-        const auto change = RowSync<ColorListModel>(q, {}).apply(
-            rows, std::span<const orb::ColorId>(ids.begin(), ids.size()), [](orb::ColorId id) { return ColorRow{id, {}}; });
-        if (change == RowSync<ColorListModel>::Appended && rowOfIdValid) {
-            for (int row = before; row < int(rows.size()); ++row)
-                rowOfId.insert(rows[row].id, row);
-        } else if (change != RowSync<ColorListModel>::Unchanged) {
+        if (RowSync<ColorListModel>(q, {}).apply(rows, std::span<const orb::ColorId>(ids.begin(), ids.size()),
+                                                 [](orb::ColorId id) { return ColorRow{id, {}}; }))
             rowOfIdValid = false;
-        }
+    }
+
+    // The renderer lists a new colour last, so creating one costs an append
+    // rather than a comparison of the whole list.
+    void appendRow(orb::ColorId id)
+    {
+        const int row = int(rows.size());
+        q->beginInsertRows({}, row, row);
+        rows.push_back({id, {}});
+        if (rowOfIdValid)
+            rowOfId.insert(id, row);
+        q->endInsertRows();
     }
 
     int rowOf(orb::ColorId id) const
@@ -95,15 +114,27 @@ struct ColorListModel::Private final : IEventListener {
 
     void handleEvent(Event* event) override
     {
-        syncRows();
         switch (event->type()) {
-        case EventType::ColorUpdated:
-            invalidate(static_cast<ColorUpdatedEvent*>(event)->colorId());
+        case EventType::ColorCreated: {
+            const orb::ColorId id = static_cast<ColorEvent*>(event)->colorId();
+            if (rowOf(id) < 0 && listed(id))
+                appendRow(id);
             break;
+        }
+        case EventType::ColorUpdated: {
+            // A pushed value may change the colour's kind and so its list.
+            const orb::ColorId id = static_cast<ColorUpdatedEvent*>(event)->colorId();
+            if ((rowOf(id) >= 0) != listed(id))
+                syncRows();
+            invalidate(id);
+            break;
+        }
         case EventType::ColorSynced:
+            syncRows();
             invalidate(static_cast<ColorSyncedEvent*>(event)->colorId());
             break;
         case EventType::ColorIdChanged:
+            syncRows();
             invalidate(static_cast<ColorIdChangeEvent*>(event)->newColorId());
             break;
         default:

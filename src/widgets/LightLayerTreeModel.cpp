@@ -133,11 +133,12 @@ bool LightLayerTreeModel::setLayerName(orb::LightLayerId layer, const QString& n
     const int row = d->rowOf(layer);
     if (row < 0 || name.isEmpty() || name == d->layers[row].name)
         return false;
-    auto* command = new ZRenameLightLayerCommand(d->api(), layer, name.toStdString(), d->layers[row].name.toStdString());
-    if (d->undoStack)
-        d->undoStack->push(command);
-    else
-        command->redo(), delete command;
+    auto command = std::make_unique<ZRenameLightLayerCommand>(d->api(), layer, name.toStdString(),
+                                                              d->layers[row].name.toStdString());
+    // Without a stack the rename runs once, as the controller's commands do.
+    if (!d->undoStack)
+        return command->redo();
+    d->undoStack->push(command.release());
     return true;
 }
 

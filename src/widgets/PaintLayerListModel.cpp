@@ -208,9 +208,14 @@ bool PaintLayerListModel::setData(const QModelIndex& index, const QVariant& valu
         return false;
     const std::uint32_t i = std::uint32_t(row->listIndex);
     switch (role) {
-    case Qt::CheckStateRole:
-        surface->setLayerVisibility(i, value.toInt() == Qt::Checked);
+    case Qt::CheckStateRole: {
+        bool ok = false;
+        const int state = value.toInt(&ok);
+        if (!ok)
+            return false;
+        surface->setLayerVisibility(i, state == Qt::Checked);
         return true;
+    }
     case Qt::EditRole: {
         const QString name = value.toString();
         if (name.isEmpty())

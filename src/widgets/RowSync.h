@@ -15,16 +15,15 @@ template <typename Model>
 class RowSync
 {
 public:
-    enum Change { Unchanged, Appended, Other };
-
     RowSync(Model* model, const QModelIndex& parent) : m_model(model), m_parent(parent) {}
 
-    // Rows whose id stays keep their data; new ids get makeRow(id). One change
-    // in one place (an insertion, a removal, one row moved) is announced as
-    // exactly that; several are announced as removing and inserting the span
-    // between the first and the last difference.
+    // One change in one place (an insertion, a removal, one row moved) is
+    // announced as exactly that; several as removing and inserting the span
+    // between the first and the last difference. Rows outside that span, and a
+    // moved row, keep their data; rows inserted are makeRow(id). True when
+    // anything changed.
     template <typename Row, typename Id, typename MakeRow>
-    Change apply(std::vector<Row>& rows, std::span<const Id> ids, MakeRow makeRow)
+    bool apply(std::vector<Row>& rows, std::span<const Id> ids, MakeRow makeRow)
     {
         const auto same = [](const Row& row, Id id) { return row.id == id; };
         const int n = int(rows.size());
@@ -38,7 +37,7 @@ public:
         const int oldCount = n - p - s;
         const int newCount = m - p - s;
         if (oldCount == 0 && newCount == 0)
-            return Unchanged;
+            return false;
 
         if (oldCount == newCount && oldCount > 1) {
             const auto oldMid = rows.begin() + p;
@@ -49,14 +48,14 @@ public:
                 m_model->beginMoveRows(m_parent, p, p, m_parent, last + 1);
                 std::rotate(oldMid, oldMid + 1, oldMid + oldCount);
                 m_model->endMoveRows();
-                return Other;
+                return true;
             }
             // One row moved up: the last old row is now the first new one.
             if (rows[last].id == ids[p] && std::equal(oldMid, oldMid + oldCount - 1, newMid + 1, same)) {
                 m_model->beginMoveRows(m_parent, last, last, m_parent, p);
                 std::rotate(oldMid, oldMid + oldCount - 1, oldMid + oldCount);
                 m_model->endMoveRows();
-                return Other;
+                return true;
             }
         }
         if (oldCount > 0) {
@@ -73,13 +72,13 @@ public:
             rows.insert(rows.begin() + p, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
             m_model->endInsertRows();
         }
-        return oldCount == 0 && s == 0 ? Appended : Other;
+        return true;
     }
 
     // Replaces each row's data by fresh(row) and announces the rows that changed
     // as one dataChanged over the span from the first to the last of them.
     template <typename Row, typename Fresh>
-    void update(std::vector<Row>& rows, Fresh fresh, int lastColumn = 0)
+    void update(std::vector<Row>& rows, Fresh fresh)
     {
         int first = -1;
         int last = -1;
@@ -92,7 +91,7 @@ public:
             last = i;
         }
         if (first >= 0)
-            emit m_model->dataChanged(m_model->index(first, 0, m_parent), m_model->index(last, lastColumn, m_parent));
+            emit m_model->dataChanged(m_model->index(first, 0, m_parent), m_model->index(last, 0, m_parent));
     }
 
 private:

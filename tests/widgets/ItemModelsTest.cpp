@@ -9,6 +9,8 @@
 #include <zsg/paint/IPainterSurface.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
+#include <zsg/scenegraph/Event.h>
+#include <zsg/scenegraph/IEventQueue.h>
 #include <zsg/scenegraph/ISceneGraph.h>
 #include <zsg/widgets/ColorListModel.h>
 #include <zsg/widgets/ColorwayListModel.h>
@@ -20,6 +22,7 @@
 
 #include <QListView>
 #include <QMimeData>
+#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -76,14 +79,6 @@ struct RowLog {
     QStringList take() { return std::exchange(lines, {}); }
 };
 
-ZColorExt plainValue(const std::string& name, float red)
-{
-    ZColorExt value;
-    value.setColors({{ZColor(ZColor::RGB, red, 0, 0, 0, 1, name), orb::InvalidId}});
-    value.setColorName(name);
-    return value;
-}
-
 } // namespace
 
 class ItemModelsTest : public QObject
@@ -97,9 +92,11 @@ private slots:
     void lightLayerTreeFollowsEdits();
     void paintLayerDrop_data();
     void paintLayerDrop();
+    void paintLayerDropTakesOneLayerOfItsSurface();
     void paintLayerEdits_data();
     void paintLayerEdits();
     void modelsForgetADestroyedScene();
+    void modelsGoneBeforeTheSceneHearNothing();
 };
 
 void ItemModelsTest::colorRowsFollowTheDatabase()
@@ -109,6 +106,7 @@ void ItemModelsTest::colorRowsFollowTheDatabase()
     s.create();
     ColorListModel plain(s.graph.get(), ColorListModel::PlainColors);
     ColorListModel multi(s.graph.get(), ColorListModel::MultiColors);
+    QAbstractItemModelTester plainTester(&plain), multiTester(&multi);
     RowLog plainLog(plain), multiLog(multi);
     const auto check = [&](const QStringList& plainSignals, const QStringList& multiSignals) {
         QCOMPARE(column(plain, ColorListModel::IdRole), idTexts(s.db()->colors()));
@@ -118,9 +116,11 @@ void ItemModelsTest::colorRowsFollowTheDatabase()
     };
     QCOMPARE(plain.rowCount(), 1);
 
-    ZColorExt green = plainValue("Green", 0);
+    ZColorExt green;
+    green.setColors({{ZColor(ZColor::RGB, 0, 1, 0, 0, 1, "Green"), orb::InvalidId}});
     s.db()->pushColor(green);
     check({"insert 1-1"}, {});
+    QCOMPARE(plain.indexOf(green.getId()).row(), 1);
 
     // A multi colour over two new sub colours: the subs first, each its own append.
     ZColorExt flag;
@@ -135,6 +135,7 @@ void ItemModelsTest::colorRowsFollowTheDatabase()
     redAsMulti.setMultiColor(true);
     s.db()->pushColor(redAsMulti);
     check({"remove 0-0"}, {"insert 0-0"});
+    QCOMPARE(plain.indexOf(green.getId()).row(), 0);
 
     // Created behind the library's back and announced by the renderer.
     const orb::ColorId blue = s.runtime.createColor("Blue", {0, 0, 1, 1});
@@ -172,6 +173,12 @@ void ItemModelsTest::colorDataAndRename()
     s.graph->colorController()->setColor(red, ZColor(ZColor::RGB, 0, 1, 0), FinishMerge);
     QCOMPARE(index.data(Qt::DecorationRole).value<QColor>(), QColor(0, 255, 0));
     QCOMPARE(model.indexOf(orb::ColorId(999)), QModelIndex());
+    // A colour given a new id is read anew.
+    const qsizetype before = changed.count();
+    s.graph->eventQueue()->postEvent(new ColorIdChangeEvent(orb::InvalidId, red));
+    QCOMPARE(changed.count(), before + 1);
+    QCOMPARE(changed.last()[0].toModelIndex(), index);
+    QCOMPARE(model.rowCount(index), 0);
 }
 
 void ItemModelsTest::colorwayMarksTheActiveOneAndDropsDeleted()
@@ -185,6 +192,7 @@ void ItemModelsTest::colorwayMarksTheActiveOneAndDropsDeleted()
     const orb::ColorwayId second = s.runtime.createColorway("Second", {m}, {b});
     s.create();
     ColorwayListModel model(s.graph.get());
+    QAbstractItemModelTester tester(&model);
     const auto active = [&] { return column(model, ColorwayListModel::ActiveRole); };
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"First", "Second"}));
     QCOMPARE(active(), QStringList({"false", "false"}));
@@ -209,9 +217,14 @@ void ItemModelsTest::colorwayMarksTheActiveOneAndDropsDeleted()
     QVERIFY(model.setData(model.indexOf(first), QStringLiteral("Summer")));
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"Summer", "Second"}));
     QVERIFY(!model.setData(model.indexOf(first), QString()));
+    QCOMPARE(model.rowCount(model.indexOf(first)), 0);
+    // Made behind the library and announced by the host.
+    const orb::ColorwayId fourth = s.runtime.createColorway("Fourth", {m}, {b});
+    s.graph->eventQueue()->postEvent(new ColorwaySyncedEvent(fourth));
+    QCOMPARE(column(model, Qt::DisplayRole), QStringList({"Summer", "Second", "Fourth"}));
 }
 
-// The tree as text, "<name>: <light ids>" per layer, from the model and from the API's mirror.
+// The tree as text, "<name>: <light ids>" per layer.
 static QStringList treeText(const LightLayerTreeModel& model)
 {
     QStringList lines;
@@ -219,22 +232,6 @@ static QStringList treeText(const LightLayerTreeModel& model)
         const QModelIndex layer = model.index(row, 0);
         lines << layer.data().toString() + ": " + column(model, LightLayerTreeModel::IdRole, layer).join(' ');
     }
-    return lines;
-}
-
-static QStringList mirrorText(ILightLayerApi* api)
-{
-    QStringList lines;
-    const orb::Array<orb::LightLayerId> layers = api->layers();
-    for (orb::LightLayerId id : orb::Span<const orb::LightLayerId>(layers.data, layers.count)) {
-        if (api->flags(id).testFlag(orb::LayerDeleted))
-            continue;
-        const orb::Array<orb::ObjectId> lights = api->lights(id);
-        lines << QString::fromStdString(api->layerName(id)) + ": "
-                     + idTexts(orb::Span<const orb::ObjectId>(lights.data, lights.count)).join(' ');
-        orb::Unique_array_helper::free(lights.data);
-    }
-    orb::Unique_array_helper::free(layers.data);
     return lines;
 }
 
@@ -246,12 +243,10 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     s.create();
     s.lights()->sync();  // the host's part
     LightLayerTreeModel model(s.graph.get(), &s.undo);
+    QAbstractItemModelTester tester(&model);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
     ILightLayerController* controller = s.graph->lightLayerController();
-    const auto check = [&](const QStringList& expected) {
-        QCOMPARE(treeText(model), expected);
-        QCOMPARE(treeText(model), mirrorText(s.lights()));
-    };
+    const auto check = [&](const QStringList& expected) { QCOMPARE(treeText(model), expected); };
     const QString both = QStringLiteral("%1 %2").arg(l1).arg(l2);
     check({"Default: " + both});
 
@@ -269,8 +264,10 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     QVERIFY(!model.setLayerName(key, QString()));
     QCOMPARE(s.undo.count(), steps + 1);
     check({"Default: " + both, "Fill: " + QString::number(l2)});
-    s.undo.undo();
+    QVERIFY(s.undo.undo());
     check({"Default: " + both, "Key: " + QString::number(l2)});
+    QVERIFY(s.undo.redo());
+    QVERIFY(s.undo.undo());
 
     controller->deleteLayer(key);
     check({"Default: " + both});
@@ -282,7 +279,23 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     QCOMPARE(s.lights()->flags(key).bits, std::uint32_t(orb::LayerReversed));
     QCOMPARE(model.indexOf(key).data(LightLayerTreeModel::FlagsRole).toUInt(), uint(orb::LayerReversed));
     QVERIFY(!model.setData(model.index(0, 0, model.indexOf(key)), QStringLiteral("x")));
+    QVERIFY(!model.setData(model.indexOf(key), 1, Qt::ToolTipRole));
     QCOMPARE(resets.count(), 0);
+
+    // A layer made behind the library appears once the host syncs.
+    orbLight_layer_db* live = orb_light_layer_db_get(s.runtime.scene());
+    const orb::LightLayerId rim = live->create_layer("Rim", orb::InvalidId);
+    s.lights()->sync();
+    check({"Default: " + both, "Key: " + QString::number(l2), "Rim: "});
+    // Without an undo stack a rename just happens.
+    LightLayerTreeModel direct(s.graph.get(), nullptr);
+    QVERIFY(direct.setLayerName(key, QStringLiteral("Back")));
+    check({"Default: " + both, "Back: " + QString::number(l2), "Rim: "});
+    // One sync that drops a layer and gives a later one a light.
+    live->delete_layer(key);
+    live->add_lights(rim, {lights, 1});
+    s.lights()->sync();
+    check({"Default: " + both, "Rim: " + QString::number(l1)});
 }
 
 namespace {
@@ -348,6 +361,7 @@ void ItemModelsTest::paintLayerDrop()
     const orb::SurfaceId id = s.runtime.createPaintSurface(fiveLayers());
     s.create();
     PaintLayerListModel model(s.graph.get(), id);
+    QAbstractItemModelTester tester(&model);
     const IPainterSurface& surface = *s.graph->painterManager()->painter()->surface(id);
     const QStringList original = libraryNames(surface);
     RowLog log(model);
@@ -386,6 +400,32 @@ void ItemModelsTest::paintLayerDrop()
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"E", "D", "B", "A"}));
 }
 
+void ItemModelsTest::paintLayerDropTakesOneLayerOfItsSurface()
+{
+    Scene s;
+    const orb::SurfaceId id = s.runtime.createPaintSurface(fiveLayers());
+    const orb::SurfaceId other = s.runtime.createPaintSurface(fiveLayers());
+    s.create();
+    PaintLayerListModel model(s.graph.get(), id);
+    PaintLayerListModel otherModel(s.graph.get(), other);
+    const std::unique_ptr<QMimeData> two(model.mimeData({model.index(0), model.index(1)}));
+    const std::unique_ptr<QMimeData> foreign(otherModel.mimeData({otherModel.index(0)}));
+    const std::unique_ptr<QMimeData> one(model.mimeData({model.index(0)}));
+    QVERIFY(!model.dropMimeData(two.get(), Qt::MoveAction, 3, 0, {}));
+    QVERIFY(!model.dropMimeData(foreign.get(), Qt::MoveAction, 3, 0, {}));
+    QVERIFY(!model.dropMimeData(one.get(), Qt::CopyAction, 3, 0, {}));
+    QVERIFY(!model.moveRows({}, 0, 2, {}, 3));
+    QVERIFY(!model.moveRows({}, 0, 1, {}, 5));
+    QCOMPARE(s.undo.count(), 0);
+    // Dropped on row 2 (B): placed before it.
+    QVERIFY(model.dropMimeData(one.get(), Qt::MoveAction, -1, 0, model.index(2)));
+    QCOMPARE(column(model, Qt::DisplayRole), QStringList({"D", "E", "B", "A"}));
+    // A layer deleted since the drag began is no longer there to move.
+    const std::unique_ptr<QMimeData> stale(model.mimeData({model.index(3)}));
+    s.graph->painterManager()->painter()->surface(id)->setLayerDeleted(4, true);
+    QVERIFY(!model.dropMimeData(stale.get(), Qt::MoveAction, 0, 0, {}));
+}
+
 void ItemModelsTest::paintLayerEdits_data()
 {
     QTest::addColumn<int>("role");
@@ -394,6 +434,7 @@ void ItemModelsTest::paintLayerEdits_data()
     QTest::addColumn<QString>("changed");  // the row's data in `role` afterwards, as text
 
     QTest::newRow("hide") << int(Qt::CheckStateRole) << QVariant(int(Qt::Unchecked)) << true << "0";
+    QTest::newRow("no check state") << int(Qt::CheckStateRole) << QVariant() << false << "2";
     QTest::newRow("rename") << int(Qt::EditRole) << QVariant("Ink") << true << "Ink";
     QTest::newRow("empty name") << int(Qt::EditRole) << QVariant("") << false << "D";
     QTest::newRow("blend") << int(PaintLayerListModel::BlendModeRole) << QVariant(int(orb::ColorBlendMode::Screen))
@@ -438,7 +479,8 @@ void ItemModelsTest::paintLayerEdits()
 void ItemModelsTest::modelsForgetADestroyedScene()
 {
     Scene s;
-    s.runtime.createColor("Red", {1, 0, 0, 1});
+    const orb::ColorId red = s.runtime.createColor("Red", {1, 0, 0, 1});
+    s.runtime.createColorway("W", {s.runtime.createMultiColor("M", {red})}, {red});
     const orb::SurfaceId id = s.runtime.createPaintSurface(fiveLayers());
     s.create();
     s.lights()->sync();
@@ -447,14 +489,46 @@ void ItemModelsTest::modelsForgetADestroyedScene()
     LightLayerTreeModel layers(s.graph.get(), &s.undo);
     PaintLayerListModel paint(s.graph.get(), id);
     PaintLayerListModel unknown(s.graph.get(), id + 100);
-    QCOMPARE(colors.rowCount() + layers.rowCount() + paint.rowCount() + unknown.rowCount(), 1 + 1 + 4 + 0);
+    QAbstractItemModelTester t1(&colors), t2(&colorways), t3(&layers), t4(&paint);
+    QCOMPARE(colors.rowCount() + colorways.rowCount() + layers.rowCount() + paint.rowCount() + unknown.rowCount(),
+             1 + 1 + 1 + 4 + 0);
+    QCOMPARE(paint.rowCount(paint.index(0)), 0);
+    RowLog log(unknown);
+    unknown.setSurfaceId(id);
+    unknown.setSurfaceId(id);
+    QCOMPARE(unknown.rowCount(), 4);
+    QCOMPARE(log.take(), QStringList({"reset", "insert 0-3"}));
 
     s.graph->painterManager()->painter()->surface(id)->setDeleted(true);
     paint.refresh();
     QCOMPARE(paint.rowCount(), 0);
+    RowLog colorLog(colors), colorwayLog(colorways), layerLog(layers);
     s.undo.clear();
     s.graph.reset();
-    QCOMPARE(colors.rowCount() + colorways.rowCount() + layers.rowCount() + paint.rowCount(), 0);
+    QCOMPARE(colors.rowCount() + colorways.rowCount() + layers.rowCount() + paint.rowCount() + unknown.rowCount(), 0);
+    for (RowLog* each : {&colorLog, &colorwayLog, &layerLog, &log})
+        QCOMPARE(each->take(), QStringList({"reset"}));
+}
+
+// Listeners leave the queue with their models (AddressSanitizer tells if not).
+void ItemModelsTest::modelsGoneBeforeTheSceneHearNothing()
+{
+    Scene s;
+    const orb::ColorId red = s.runtime.createColor("Red", {1, 0, 0, 1});
+    const orb::SurfaceId id = s.runtime.createPaintSurface(fiveLayers());
+    s.create();
+    {
+        ColorListModel colors(s.graph.get(), ColorListModel::PlainColors);
+        ColorwayListModel colorways(s.graph.get());
+        LightLayerTreeModel layers(s.graph.get(), &s.undo);
+        PaintLayerListModel paint(s.graph.get(), id);
+    }
+    s.graph->colorController()->setDisplayName(red, "Crimson");
+    s.graph->lightLayerController()->createLayer("Key");
+    s.graph->painterManager()->painter()->surface(id)->addLayer(0);
+    const MultiColorPair pair{s.runtime.createMultiColor("M", {red}), red};
+    s.graph->colorController()->createColorway("W", {&pair, 1});
+    QCOMPARE(s.undo.count(), 4);
 }
 
 QTEST_MAIN(ItemModelsTest)

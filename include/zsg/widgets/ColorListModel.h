@@ -12,9 +12,8 @@ namespace zsg {
 class ISceneGraph;
 template <typename> class RowSync;
 
-/// The scene's plain colours or its multi colours, in the database's order, following the
-/// library's colour events; renaming is one undo step through the colour controller.
-/// Keep the scene graph alive while the model uses it; once its event queue is destroyed the model is empty.
+/// The scene's plain or multi colours in the database's order, following its events; a rename is one undo step.
+/// The scene graph must outlive the model or at least its event queue, whose destruction empties the model.
 class ZSG_WIDGETS_EXPORT ColorListModel : public QAbstractListModel
 {
     Q_OBJECT

@@ -12,9 +12,8 @@ namespace zsg {
 class ISceneGraph;
 template <typename> class RowSync;
 
-/// The scene's colorways that are not deleted, the active one checked and bold; renaming is
-/// one undo step. Applying a colorway is left to the view (IColorController::applyColorway).
-/// Keep the scene graph alive while the model uses it; once its event queue is destroyed the model is empty.
+/// The scene's colorways that are not deleted, the active one checked and bold; a rename is one undo step.
+/// Applying one is the view's job (IColorController::applyColorway); the event queue's destruction empties the model.
 class ZSG_WIDGETS_EXPORT ColorwayListModel : public QAbstractListModel
 {
     Q_OBJECT

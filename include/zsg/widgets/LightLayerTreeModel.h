@@ -13,9 +13,8 @@ class ISceneGraph;
 class ZUndoStack;
 template <typename> class RowSync;
 
-/// Light layers that are not deleted, each with its lights as children, as the light layer
-/// API's mirror lists them. The model never syncs the mirror: the host calls sync() after the renderer changed behind it.
-/// Keep the scene graph and the undo stack alive while the model uses them; once the event queue is destroyed the model is empty.
+/// Light layers that are not deleted with their lights as children, as the API's mirror lists them; a rename is one undo step.
+/// The model never syncs the mirror (the host does after the renderer changed); the event queue's destruction empties it.
 class ZSG_WIDGETS_EXPORT LightLayerTreeModel : public QAbstractItemModel
 {
     Q_OBJECT

@@ -12,9 +12,8 @@ namespace zsg {
 class ISceneGraph;
 template <typename> class RowSync;
 
-/// The layers of one paint surface that are not deleted, topmost first; every edit (visibility,
-/// name, blend mode, background, a drag-and-drop move) is one undo step of the surface.
-/// Keep the scene graph alive while the model uses it; an unknown or deleted surface, or a destroyed event queue, leaves it empty.
+/// One paint surface's layers that are not deleted, topmost first; each edit, a drag-and-drop move too, is one undo step.
+/// An unknown or deleted surface, or a destroyed event queue, leaves it empty; deleting a surface posts nothing (refresh()).
 class ZSG_WIDGETS_EXPORT PaintLayerListModel : public QAbstractListModel
 {
     Q_OBJECT
