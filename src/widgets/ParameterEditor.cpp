@@ -373,7 +373,6 @@ std::unique_ptr<ParameterEditor> createParameterEditor(const Parameter& paramete
     case Type::ColorAlpha: editor = std::make_unique<ColorEditor<ZColorExtAlpha>>(std::move(commit), parent); break;
     default: editor = std::make_unique<TextEditor>(parent); break;
     }
-    editor->widget()->setObjectName(parameter.name());
     editor->widget()->setAccessibleName(parameter.displayName());
     return editor;
 }

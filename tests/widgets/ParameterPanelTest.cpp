@@ -197,6 +197,9 @@ private slots:
         QTest::newRow("double") << holding<double>(2.5) << "2.5";
         QTest::newRow("integer list") << holding<QList<std::int32_t>>({1, 2}) << "1, 2";
         QTest::newRow("string list") << holding<QList<QString>>({"a"}) << "1 elements";
+        QTest::newRow("double3") << holding<orbVector>({1, 2, 3}) << "<1, 2, 3>";
+        QTest::newRow("matrix") << holding<orbMatrix>() << "Matrix()";
+        QTest::newRow("weave pattern") << holding<WeavePattern>() << "WeavePattern()";
     }
 
     void otherTypesShowTheirText()
@@ -257,6 +260,7 @@ private slots:
         QTest::keyClick(line, Qt::Key_Return);  // unchanged: no second edit
         QCOMPARE(edits.size(), 1);
         panel.refresh();  // the handler wrote nothing: the editor shows the parameter again
+        QTest::keyClick(line, Qt::Key_Return);
         QCOMPARE(edits.size(), 1);
         QVERIFY(!panel.differsFromDefault("p"));
     }
