@@ -220,10 +220,11 @@ private slots:
         QTest::addColumn<Parameter>("parameter");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("committed");
-        QTest::newRow("string") << holding<QString>("ab") << "cd" << "\"cd\"";
-        QTest::newRow("integer") << holding<std::int32_t>(1) << "12" << "12";
-        QTest::newRow("float spin box") << floatParameter(0.5f, 0, 10) << "7.25" << "7.25";
-        QTest::newRow("file path") << holding<FilePath>() << "/a/b.png" << "/a/b.png";
+        QTest::addColumn<QString>("shown");  // before, and again after a refresh
+        QTest::newRow("string") << holding<QString>("ab") << "cd" << "\"cd\"" << "ab";
+        QTest::newRow("integer") << holding<std::int32_t>(1) << "12" << "12" << "1";
+        QTest::newRow("float spin box") << floatParameter(0.5f, 0, 10) << "7.25" << "7.25" << "0.50";
+        QTest::newRow("file path") << holding<FilePath>(FilePath("/x")) << "/a/b.png" << "/a/b.png" << "/x";
     }
 
     void editorsCommitWhenEditingFinishes()
@@ -231,6 +232,11 @@ private slots:
         QFETCH(Parameter, parameter);
         QFETCH(QString, typed);
         QFETCH(QString, committed);
+        QFETCH(QString, shown);
+        const auto text = [](QWidget* w) {
+            auto* spin = qobject_cast<QAbstractSpinBox*>(w);
+            return spin ? spin->text() : static_cast<QLineEdit*>(w)->text();
+        };
         ParameterPanel panel;
         QList<Edit> edits;
         panel.setEditHandler([&](const Parameter& p, const Variant& value, Gesture gesture) {
@@ -249,6 +255,7 @@ private slots:
             line = editor->findChild<QAbstractSpinBox*>();
             line = line ? line : editor->findChild<QLineEdit*>();
         }
+        QCOMPARE(text(line), shown);
         line->setFocus();
         QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(line, typed);
@@ -260,6 +267,7 @@ private slots:
         QTest::keyClick(line, Qt::Key_Return);  // unchanged: no second edit
         QCOMPARE(edits.size(), 1);
         panel.refresh();  // the handler wrote nothing: the editor shows the parameter again
+        QCOMPARE(text(line), shown);
         QTest::keyClick(line, Qt::Key_Return);
         QCOMPARE(edits.size(), 1);
         QVERIFY(!panel.differsFromDefault("p"));
