@@ -10,6 +10,8 @@
 #include <zsg/platform/OrbBrush.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
+#include <zsg/scenegraph/Event.h>
+#include <zsg/scenegraph/IEventQueue.h>
 #include <zsg/scenegraph/ISceneGraph.h>
 #include <zsg/widgets/BrushPanelBinding.h>
 #include <zsg/widgets/ColorPanelBinding.h>
@@ -310,6 +312,16 @@ private slots:
         }
         scene->graph->colorController()->setColor(red, ZColor(ZColor::RGB, 0, 1, 0), FinishMerge);
         QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::green));
+        auto* stale = static_cast<QLineEdit*>(other.editor("name"));
+        stale->setText("Stale");
+        emit stale->editingFinished();  // the panel keeps it to itself now
+        QCOMPARE(scene->graph->colorDB()->getColorParameters(red)->displayName(), "Crimson");
+
+        // The host replaced the colour's id: the binding follows.
+        const orb::ColorId blue = db->createColor("Blue", orbColor_extended::Plain);
+        scene->graph->eventQueue()->postEvent(new ColorIdChangeEvent(red, blue));
+        QCOMPARE(bound.color(), blue);
+        QCOMPARE(name->text(), "Blue");
     }
 
     void vanishingColourRemovesItsRows()

@@ -133,6 +133,9 @@ private slots:
         readOnly.setp(&off);
         panel.resetToDefault("ro");  // a read-only row is not reset either
         QVERIFY(panel.differsFromDefault("ro"));
+        panel.setParameters({shown});  // replaces every row
+        QCOMPARE(panel.parameters().size(), 1);
+        QVERIFY(!panel.editor("ro"));
     }
 
     void descriptionsShapeTheNumberEditors_data()
@@ -187,6 +190,7 @@ private slots:
         QCOMPARE(spin->suffix(), suffix);
         QCOMPARE(spin->decimals(), decimals);
         QCOMPARE(editor->findChild<QSlider*>()->value(), sliderAt);
+        QCOMPARE(editor->findChild<QSlider*>()->accessibleName(), "P");
     }
 
     void otherTypesShowTheirText_data()
@@ -198,6 +202,7 @@ private slots:
         QTest::newRow("integer list") << holding<QList<std::int32_t>>({1, 2}) << "1, 2";
         QTest::newRow("string list") << holding<QList<QString>>({"a"}) << "1 elements";
         QTest::newRow("double3") << holding<orbVector>({1, 2, 3}) << "<1, 2, 3>";
+        QTest::newRow("float2") << holding<orbVector2f>({1, 2}) << "<1, 2>";
         QTest::newRow("matrix") << holding<orbMatrix>() << "Matrix()";
         QTest::newRow("weave pattern") << holding<WeavePattern>() << "WeavePattern()";
     }
