@@ -49,14 +49,16 @@ QString unitSuffix(Quantity quantity)
     }
 }
 
-// A horizontal box without margins holding `widgets`, the first one stretching.
-QWidget* box(QWidget* parent, std::initializer_list<QWidget*> widgets)
+// Lays out the children `first` (stretching) and `second` of their parent in a
+// row without margins; returns the parent. Children made with their parent
+// are not reparented, which costs more than making them.
+QWidget* row(QWidget* first, QWidget* second)
 {
-    auto* container = new QWidget(parent);
+    QWidget* container = first->parentWidget();
     auto* layout = new QHBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* w : widgets)
-        layout->addWidget(w, w == *widgets.begin() ? 1 : 0);
+    layout->addWidget(first, 1);
+    layout->addWidget(second);
     return container;
 }
 
@@ -67,10 +69,12 @@ class FloatEditor : public ParameterEditor
 public:
     static constexpr int SliderSteps = 1000;
 
-    FloatEditor(const Parameter& parameter, Commit commit, QWidget* parent, QSlider* slider = new QSlider(Qt::Horizontal),
-                QDoubleSpinBox* spin = new QDoubleSpinBox)
-        : ParameterEditor(box(parent, {slider, spin}), std::move(commit)), m_slider(slider), m_spin(spin)
+    FloatEditor(const Parameter& parameter, Commit commit, QWidget* parent)
+        : ParameterEditor(new QWidget(parent), std::move(commit))
+        , m_slider(new QSlider(Qt::Horizontal, widget()))
+        , m_spin(new QDoubleSpinBox(widget()))
     {
+        row(m_slider, m_spin);
         float value = 0.0f;
         parameter.getp(&value);
         float low = 0.0f, high = 0.0f;
@@ -213,13 +217,15 @@ private:
 class FilePathEditor : public ParameterEditor
 {
 public:
-    FilePathEditor(Commit commit, QWidget* parent, QLineEdit* line = new QLineEdit, QToolButton* browse = new QToolButton)
-        : ParameterEditor(box(parent, {line, browse}), std::move(commit)), m_line(line)
+    FilePathEditor(Commit commit, QWidget* parent)
+        : ParameterEditor(new QWidget(parent), std::move(commit)), m_line(new QLineEdit(widget()))
     {
+        auto* browse = new QToolButton(widget());
+        row(m_line, browse);
         browse->setText(QStringLiteral("…"));
         browse->setAccessibleName(ParameterPanel::tr("Browse"));
         browse->setToolTip(ParameterPanel::tr("Browse"));
-        QObject::connect(line, &QLineEdit::editingFinished, line, [this] { send(m_line->text()); });
+        QObject::connect(m_line, &QLineEdit::editingFinished, m_line, [this] { send(m_line->text()); });
         QObject::connect(browse, &QToolButton::clicked, browse, [this] {
             const QString path = QFileDialog::getOpenFileName(widget(), ParameterPanel::tr("Choose File"), m_line->text());
             if (!path.isEmpty()) {
@@ -373,7 +379,6 @@ std::unique_ptr<ParameterEditor> createParameterEditor(const Parameter& paramete
     case Type::ColorAlpha: editor = std::make_unique<ColorEditor<ZColorExtAlpha>>(std::move(commit), parent); break;
     default: editor = std::make_unique<TextEditor>(parent); break;
     }
-    editor->widget()->setObjectName(parameter.name());
     editor->widget()->setAccessibleName(parameter.displayName());
     return editor;
 }

@@ -103,7 +103,6 @@ void ParameterPanel::Private::addRow(const Parameter& parameter)
     } else {
         // Shown so the user sees the parameter exists, but nothing can be edited.
         auto* text = new QLabel(why.isEmpty() ? QString::fromLatin1(typeName(parameter.type())) : why, q);
-        text->setObjectName(parameter.isValid() ? parameter.name() : QString());
         text->setEnabled(false);
         text->setToolTip(why.isEmpty() ? tr("This parameter has no value to edit.") : why);
         r.field = text;

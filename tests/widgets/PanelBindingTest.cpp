@@ -10,6 +10,8 @@
 #include <zsg/platform/OrbBrush.h>
 #include <zsg/platform/ZTaskQueue.h>
 #include <zsg/platform/ZUndoStack.h>
+#include <zsg/scenegraph/Event.h>
+#include <zsg/scenegraph/IEventQueue.h>
 #include <zsg/scenegraph/ISceneGraph.h>
 #include <zsg/widgets/BrushPanelBinding.h>
 #include <zsg/widgets/ColorPanelBinding.h>
@@ -170,10 +172,10 @@ private slots:
     void graphBoundEditWinsOverItsMirror()
     {
         auto* spin = panel->editor("basic_opacity")->findChild<QDoubleSpinBox*>();
-        spin->setValue(0.25);
+        spin->setValue(0.041);  // its percentage does not round-trip in float
         emit spin->editingFinished();
-        QCOMPARE(opacityRecord(), 0.25f);
-        QCOMPARE(opacitySpin(), 25.0);
+        QVERIFY(opacityRecord() == 0.041f);  // exactly
+        QCOMPARE(opacitySpin(), 4.1);
         QCOMPARE(scene->undo.count(), 1);
     }
 
@@ -219,6 +221,9 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         drag(opacitySlider(), -100);
+        scene->undo.undo();  // two steps of one text: only the index tells them apart
+        QCOMPARE(view.currentIndex().row(), 1);
+        scene->undo.redo();
         scene->undo.setClean();
         QVERIFY(!view.model()->index(2, 0).data(Qt::DecorationRole).isNull());
         QStringList texts;
@@ -307,6 +312,16 @@ private slots:
         }
         scene->graph->colorController()->setColor(red, ZColor(ZColor::RGB, 0, 1, 0), FinishMerge);
         QCOMPARE(swatchColor(colors.editor("color")), QColor(Qt::green));
+        auto* stale = static_cast<QLineEdit*>(other.editor("name"));
+        stale->setText("Stale");
+        emit stale->editingFinished();  // the panel keeps it to itself now
+        QCOMPARE(scene->graph->colorDB()->getColorParameters(red)->displayName(), "Crimson");
+
+        // The host replaced the colour's id: the binding follows.
+        const orb::ColorId blue = db->createColor("Blue", orbColor_extended::Plain);
+        scene->graph->eventQueue()->postEvent(new ColorIdChangeEvent(red, blue));
+        QCOMPARE(bound.color(), blue);
+        QCOMPARE(name->text(), "Blue");
     }
 
     void vanishingColourRemovesItsRows()

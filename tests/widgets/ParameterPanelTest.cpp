@@ -133,6 +133,9 @@ private slots:
         readOnly.setp(&off);
         panel.resetToDefault("ro");  // a read-only row is not reset either
         QVERIFY(panel.differsFromDefault("ro"));
+        panel.setParameters({shown});  // replaces every row
+        QCOMPARE(panel.parameters().size(), 1);
+        QVERIFY(!panel.editor("ro"));
     }
 
     void descriptionsShapeTheNumberEditors_data()
@@ -187,6 +190,7 @@ private slots:
         QCOMPARE(spin->suffix(), suffix);
         QCOMPARE(spin->decimals(), decimals);
         QCOMPARE(editor->findChild<QSlider*>()->value(), sliderAt);
+        QCOMPARE(editor->findChild<QSlider*>()->accessibleName(), "P");
     }
 
     void otherTypesShowTheirText_data()
@@ -197,6 +201,10 @@ private slots:
         QTest::newRow("double") << holding<double>(2.5) << "2.5";
         QTest::newRow("integer list") << holding<QList<std::int32_t>>({1, 2}) << "1, 2";
         QTest::newRow("string list") << holding<QList<QString>>({"a"}) << "1 elements";
+        QTest::newRow("double3") << holding<orbVector>({1, 2, 3}) << "<1, 2, 3>";
+        QTest::newRow("float2") << holding<orbVector2f>({1, 2}) << "<1, 2>";
+        QTest::newRow("matrix") << holding<orbMatrix>() << "Matrix()";
+        QTest::newRow("weave pattern") << holding<WeavePattern>() << "WeavePattern()";
     }
 
     void otherTypesShowTheirText()
@@ -217,10 +225,11 @@ private slots:
         QTest::addColumn<Parameter>("parameter");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("committed");
-        QTest::newRow("string") << holding<QString>("ab") << "cd" << "\"cd\"";
-        QTest::newRow("integer") << holding<std::int32_t>(1) << "12" << "12";
-        QTest::newRow("float spin box") << floatParameter(0.5f, 0, 10) << "7.25" << "7.25";
-        QTest::newRow("file path") << holding<FilePath>() << "/a/b.png" << "/a/b.png";
+        QTest::addColumn<QString>("shown");  // before, and again after a refresh
+        QTest::newRow("string") << holding<QString>("ab") << "cd" << "\"cd\"" << "ab";
+        QTest::newRow("integer") << holding<std::int32_t>(1) << "12" << "12" << "1";
+        QTest::newRow("float spin box") << floatParameter(0.5f, 0, 10) << "7.25" << "7.25" << "0.50";
+        QTest::newRow("file path") << holding<FilePath>(FilePath("/x")) << "/a/b.png" << "/a/b.png" << "/x";
     }
 
     void editorsCommitWhenEditingFinishes()
@@ -228,6 +237,11 @@ private slots:
         QFETCH(Parameter, parameter);
         QFETCH(QString, typed);
         QFETCH(QString, committed);
+        QFETCH(QString, shown);
+        const auto text = [](QWidget* w) {
+            auto* spin = qobject_cast<QAbstractSpinBox*>(w);
+            return spin ? spin->text() : static_cast<QLineEdit*>(w)->text();
+        };
         ParameterPanel panel;
         QList<Edit> edits;
         panel.setEditHandler([&](const Parameter& p, const Variant& value, Gesture gesture) {
@@ -246,6 +260,7 @@ private slots:
             line = editor->findChild<QAbstractSpinBox*>();
             line = line ? line : editor->findChild<QLineEdit*>();
         }
+        QCOMPARE(text(line), shown);
         line->setFocus();
         QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(line, typed);
@@ -257,6 +272,8 @@ private slots:
         QTest::keyClick(line, Qt::Key_Return);  // unchanged: no second edit
         QCOMPARE(edits.size(), 1);
         panel.refresh();  // the handler wrote nothing: the editor shows the parameter again
+        QCOMPARE(text(line), shown);
+        QTest::keyClick(line, Qt::Key_Return);
         QCOMPARE(edits.size(), 1);
         QVERIFY(!panel.differsFromDefault("p"));
     }
