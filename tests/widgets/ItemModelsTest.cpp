@@ -258,6 +258,13 @@ void ItemModelsTest::lightLayerTreeFollowsEdits()
     controller->removeLights(key, {lights, 1});
     check({"Default: " + both, "Key: " + QString::number(l2)});
 
+    // Layers are renamed in place, the first one too; lights are not.
+    QVERIFY(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
+    QVERIFY(!(model.flags(model.index(0, 0, model.index(0, 0))) & Qt::ItemIsEditable));
+    QVERIFY(model.setData(model.index(0, 0), QStringLiteral("Everything")));
+    QCOMPARE(s.lights()->layerName(model.index(0, 0).data(LightLayerTreeModel::IdRole).toUInt()), "Everything");
+    QVERIFY(model.setData(model.index(0, 0), QStringLiteral("Default")));
+
     const int steps = s.undo.count();
     QVERIFY(model.setData(model.indexOf(key), QStringLiteral("Fill")));
     QVERIFY(!model.setLayerName(key, QStringLiteral("Fill")));

@@ -214,6 +214,7 @@ private slots:
         QAbstractItemModelTester tester(view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(view.currentIndex().row(), 1);
         QVERIFY(view.model()->data(QModelIndex(), Qt::DisplayRole).isNull());
+        QCOMPARE(view.model()->rowCount(view.model()->index(0, 0)), 0);  // a list: rows have no children
         QVERIFY(!view.accessibleName().isEmpty());
         view.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
         QCOMPARE(scene->undo.index(), 1);

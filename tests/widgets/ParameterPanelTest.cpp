@@ -318,6 +318,10 @@ private slots:
         bool on = false;
         flag.getp(&on);
         QVERIFY(on);
+        on = false;
+        flag.setp(&on);
+        panel.refresh("b");
+        QVERIFY(!static_cast<QCheckBox*>(panel.editor("b"))->isChecked());
 
         // New items from elsewhere replace the old ones on refresh.
         Enumerable fewer{{{7, "Seven"}}, 7};
