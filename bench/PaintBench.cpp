@@ -135,17 +135,12 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto& t = reporter.times;
-    const auto ratio = [&t](const std::string& a, const std::string& b) {
-        if (t.count(a) && t.count(b))
-            std::printf("%s / %s = %.2f\n", a.c_str(), b.c_str(), t[a] / t[b]);
-    };
-    ratio("BM_LayerEdits/1000/iterations:5/real_time", "BM_LayerEdits/0/iterations:5/real_time");
+    reporter.printRatio("BM_LayerEdits/1000/iterations:5/real_time", "BM_LayerEdits/0/iterations:5/real_time");
     const auto suffix = [](const std::string& op, int layers) {
         return "/" + std::to_string(layers) + (op == "BM_AddLayer" ? "/iterations:100" : "") + "/real_time";
     };
     for (const char* op : {"BM_AddLayer", "BM_MoveLayer", "BM_DeleteLayer"})
-        ratio(std::string(op) + suffix(op, 10000), std::string(op) + suffix(op, 1000));
+        reporter.printRatio(std::string(op) + suffix(op, 10000), std::string(op) + suffix(op, 1000));
     benchmark::Shutdown();
     return 0;
 }

@@ -111,13 +111,9 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto& t = reporter.times;
-    const auto ratio = [&t](const std::string& a, const std::string& b) {
-        if (t.count(a) && t.count(b))
-            std::printf("%s / %s = %.2f\n", a.c_str(), b.c_str(), t[a] / t[b]);
-    };
-    ratio("BM_PageColorListModel/10000/real_time", "BM_PageStandardItemModel/10000/real_time");
-    ratio("BM_AddColor/10000/iterations:200/real_time", "BM_AddColor/100/iterations:200/real_time");
-    ratio("BM_AddColorWithoutModel/10000/iterations:200/real_time", "BM_AddColorWithoutModel/100/iterations:200/real_time");
+    reporter.printRatio("BM_PageColorListModel/10000/real_time", "BM_PageStandardItemModel/10000/real_time");
+    reporter.printRatio("BM_AddColor/10000/iterations:200/real_time", "BM_AddColor/100/iterations:200/real_time");
+    reporter.printRatio("BM_AddColorWithoutModel/10000/iterations:200/real_time", "BM_AddColorWithoutModel/100/iterations:200/real_time");
     // What the model adds to one push: the same at 100 and at 10,000 colours.
     for (const char* n : {"100", "10000"}) {
         const std::string with = std::string("BM_AddColor/") + n + "/iterations:200/real_time";

@@ -69,10 +69,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto& t = reporter.times;
-    const std::string panel = "BM_ParameterPanel/real_time", bare = "BM_BareWidgets/real_time";
-    if (t.count(panel) && t.count(bare))
-        std::printf("%s / %s = %.2f (goal <= 2)\n", panel.c_str(), bare.c_str(), t[panel] / t[bare]);
+    reporter.printRatio("BM_ParameterPanel/real_time", "BM_BareWidgets/real_time", " (goal <= 2)");
     benchmark::Shutdown();
     return 0;
 }

@@ -47,7 +47,7 @@ void BrushPanelBinding::Private::edit(const Parameter& parameter, const Variant&
 }
 
 BrushPanelBinding::BrushPanelBinding(ParameterPanel* panel, IPainterBrush* brush, ZUndoStack* undo, QObject* parent)
-    : QObject(parent), d(std::make_shared<Private>())
+    : QObject(parent), d(std::make_unique<Private>())
 {
     d->panel = panel;
     d->brush = brush;

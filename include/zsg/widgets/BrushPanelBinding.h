@@ -26,7 +26,7 @@ public:
 
 private:
     struct Private;
-    std::shared_ptr<Private> d;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace zsg
