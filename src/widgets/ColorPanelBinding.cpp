@@ -1,7 +1,5 @@
 #include <zsg/widgets/ColorPanelBinding.h>
 
-#include "ParameterValue.h"
-
 #include <zsg/color/IColorController.h>
 #include <zsg/color/IColorDB.h>
 #include <zsg/color/IColorExtEdit.h>
@@ -9,6 +7,7 @@
 #include <zsg/scenegraph/IEventListener.h>
 #include <zsg/scenegraph/IEventQueue.h>
 #include <zsg/scenegraph/ISceneGraph.h>
+#include <zsg/values/Parameter.h>
 #include <zsg/values/Variant.h>
 #include <zsg/widgets/ParameterPanel.h>
 
