@@ -217,6 +217,7 @@ void ItemModelsTest::colorwayMarksTheActiveOneAndDropsDeleted()
     QVERIFY(model.setData(model.indexOf(first), QStringLiteral("Summer")));
     QCOMPARE(column(model, Qt::DisplayRole), QStringList({"Summer", "Second"}));
     QVERIFY(!model.setData(model.indexOf(first), QString()));
+    QVERIFY(!model.setData(model.indexOf(first), Qt::Checked, Qt::CheckStateRole));  // applying is the view's
     QCOMPARE(model.rowCount(model.indexOf(first)), 0);
     // Made behind the library and announced by the host.
     const orb::ColorwayId fourth = s.runtime.createColorway("Fourth", {m}, {b});
